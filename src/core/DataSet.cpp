@@ -1,0 +1,562 @@
+#include "DataSet.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorpa {
+
+QString fieldTypeName(FieldType type)
+{
+    switch (type) {
+    case FieldType::Int32: return QStringLiteral("Int32");
+    case FieldType::Int64: return QStringLiteral("Int64");
+    case FieldType::Double: return QStringLiteral("Double");
+    case FieldType::String: return QStringLiteral("String");
+    case FieldType::DateTime: return QStringLiteral("DateTime");
+    case FieldType::Boolean: return QStringLiteral("Boolean");
+    case FieldType::Bytes: return QStringLiteral("Bytes");
+    }
+    return QStringLiteral("?");
+}
+
+namespace {
+
+bool usesInts(FieldType t) { return t == FieldType::Int32 || t == FieldType::Int64 || t == FieldType::Boolean; }
+bool usesDoubles(FieldType t) { return t == FieldType::Double || t == FieldType::DateTime; }
+
+} // namespace
+
+DataSet::DataSet(const QList<FieldDef> &fields) { setFields(fields); }
+
+DataSet::DataSet(const DataSet &other)
+    : m_columns(other.m_columns), m_rowCount(other.m_rowCount), m_cursor(other.m_cursor),
+      m_active(other.m_active)
+{
+}
+
+DataSet &DataSet::operator=(const DataSet &other)
+{
+    if (this == &other)
+        return *this;
+    notifyAboutToReset();
+    m_columns = other.m_columns;
+    m_rowCount = other.m_rowCount;
+    m_cursor = other.m_cursor;
+    m_active = other.m_active;
+    m_editing = false;
+    m_editBuffer.clear();
+    notifyReset();
+    return *this;
+}
+
+DataSet::DataSet(DataSet &&other) noexcept
+    : m_columns(std::move(other.m_columns)), m_rowCount(other.m_rowCount), m_cursor(other.m_cursor),
+      m_active(other.m_active)
+{
+    other.m_rowCount = 0;
+    other.m_cursor = 0;
+    other.m_active = false;
+}
+
+DataSet &DataSet::operator=(DataSet &&other) noexcept
+{
+    if (this == &other)
+        return *this;
+    notifyAboutToReset();
+    m_columns = std::move(other.m_columns);
+    m_rowCount = other.m_rowCount;
+    m_cursor = other.m_cursor;
+    m_active = other.m_active;
+    m_editing = false;
+    m_editBuffer.clear();
+    other.m_columns.clear();
+    other.m_rowCount = 0;
+    other.m_cursor = 0;
+    other.m_active = false;
+    notifyReset();
+    return *this;
+}
+
+DataSet::~DataSet() = default;
+
+void DataSet::setFields(const QList<FieldDef> &fields)
+{
+    notifyAboutToReset();
+    m_columns.clear();
+    m_columns.reserve(size_t(fields.size()));
+    for (const FieldDef &f : fields)
+        m_columns.push_back(Column{f, {}, {}, {}, {}, {}, {}});
+    m_rowCount = 0;
+    m_cursor = 0;
+    m_active = true;
+    m_editing = false;
+    notifyReset();
+}
+
+void DataSet::close()
+{
+    notifyAboutToReset();
+    m_columns.clear();
+    m_rowCount = 0;
+    m_cursor = 0;
+    m_active = false;
+    m_editing = false;
+    notifyReset();
+}
+
+QList<FieldDef> DataSet::fields() const
+{
+    QList<FieldDef> out;
+    out.reserve(qsizetype(m_columns.size()));
+    for (const Column &c : m_columns)
+        out.append(c.def);
+    return out;
+}
+
+int DataSet::fieldIndex(const QString &name) const
+{
+    for (size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].def.name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+int DataSet::fieldIndexOrThrow(const QString &name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw DataSetError(QStringLiteral("Field '%1' not found").arg(name).toStdString());
+    return i;
+}
+
+void DataSet::reserve(int rows)
+{
+    for (Column &c : m_columns) {
+        const FieldType t = c.def.type;
+        if (usesInts(t))
+            c.ints.reserve(size_t(rows));
+        else if (usesDoubles(t))
+            c.doubles.reserve(size_t(rows));
+        else if (t == FieldType::String)
+            c.strings.reserve(size_t(rows));
+        else
+            c.bytes.reserve(size_t(rows));
+        c.nulls.reserve(size_t(rows));
+    }
+}
+
+int DataSet::appendRow()
+{
+    if (!m_active)
+        throw DataSetError("Dataset has no fields");
+    notifyAboutToReset();
+    for (Column &c : m_columns) {
+        const FieldType t = c.def.type;
+        if (usesInts(t))
+            c.ints.push_back(0);
+        else if (usesDoubles(t))
+            c.doubles.push_back(0.0);
+        else if (t == FieldType::String)
+            c.strings.emplace_back();
+        else
+            c.bytes.emplace_back();
+        c.nulls.push_back(true);
+    }
+    m_cursor = m_rowCount++;
+    notifyReset();
+    return m_cursor;
+}
+
+int DataSet::appendRow(const QVariantList &values)
+{
+    const bool notify = !controlsDisabled();
+    if (notify)
+        disableControls();
+    const int row = appendRow();
+    const int n = std::min(int(values.size()), fieldCount());
+    for (int c = 0; c < n; ++c)
+        setValue(row, c, values.at(c));
+    if (notify)
+        enableControls();
+    return row;
+}
+
+void DataSet::deleteRow(int row)
+{
+    checkCell(row, 0);
+    notifyAboutToReset();
+    for (Column &c : m_columns) {
+        const FieldType t = c.def.type;
+        if (usesInts(t))
+            c.ints.erase(c.ints.begin() + row);
+        else if (usesDoubles(t))
+            c.doubles.erase(c.doubles.begin() + row);
+        else if (t == FieldType::String)
+            c.strings.erase(c.strings.begin() + row);
+        else
+            c.bytes.erase(c.bytes.begin() + row);
+        c.nulls.erase(c.nulls.begin() + row);
+    }
+    --m_rowCount;
+    m_cursor = std::min(m_cursor, m_rowCount);
+    notifyReset();
+}
+
+void DataSet::clearRows()
+{
+    notifyAboutToReset();
+    for (Column &c : m_columns) {
+        c.ints.clear();
+        c.doubles.clear();
+        c.strings.clear();
+        c.bytes.clear();
+        c.nulls.clear();
+    }
+    m_rowCount = 0;
+    m_cursor = 0;
+    m_editing = false;
+    notifyReset();
+}
+
+void DataSet::checkCell(int row, int column) const
+{
+    if (row < 0 || row >= m_rowCount || column < 0 || column >= fieldCount())
+        throw DataSetError(QStringLiteral("Cell %1,%2 out of range").arg(row).arg(column).toStdString());
+}
+
+bool DataSet::isNull(int row, int column) const
+{
+    checkCell(row, column);
+    return m_columns[size_t(column)].nulls[size_t(row)];
+}
+
+QVariant DataSet::value(int row, int column) const
+{
+    checkCell(row, column);
+    const Column &c = m_columns[size_t(column)];
+    const size_t r = size_t(row);
+    if (c.nulls[r])
+        return {};
+    switch (c.def.type) {
+    case FieldType::Int32: return QVariant(int(c.ints[r]));
+    case FieldType::Int64: return QVariant(qlonglong(c.ints[r]));
+    case FieldType::Boolean: return QVariant(c.ints[r] != 0);
+    case FieldType::Double:
+    case FieldType::DateTime: return QVariant(c.doubles[r]);
+    case FieldType::String: return QVariant(c.strings[r]);
+    case FieldType::Bytes: return QVariant(c.bytes[r]);
+    }
+    return {};
+}
+
+void DataSet::setValue(int row, int column, const QVariant &value)
+{
+    checkCell(row, column);
+    if (!value.isValid() || value.isNull()) {
+        setNull(row, column);
+    } else {
+        switch (m_columns[size_t(column)].def.type) {
+        case FieldType::Int32:
+        case FieldType::Int64: {
+            // Numbers coming as doubles (e.g. 1.0) are taken whole; text must read as a number.
+            bool ok = false;
+            qint64 v = value.toLongLong(&ok);
+            if (!ok) {
+                const double d = value.toDouble(&ok);
+                if (ok)
+                    v = qint64(std::llround(d));
+            }
+            if (!ok)
+                throw DataSetError(QStringLiteral("'%1' is not a valid integer value")
+                                       .arg(value.toString()).toStdString());
+            setInt(row, column, v);
+            break;
+        }
+        case FieldType::Boolean: setBool(row, column, value.toBool()); break;
+        case FieldType::Double:
+        case FieldType::DateTime: {
+            bool ok = false;
+            const double d = value.toDouble(&ok);
+            if (!ok)
+                throw DataSetError(QStringLiteral("'%1' is not a valid floating point value")
+                                       .arg(value.toString()).toStdString());
+            setDouble(row, column, d);
+            break;
+        }
+        case FieldType::String: setString(row, column, value.toString()); break;
+        case FieldType::Bytes: setBytes(row, column, value.toByteArray()); break;
+        }
+    }
+    if (!controlsDisabled())
+        notifyRowChanged(row);
+}
+
+void DataSet::setInt(int row, int column, qint64 value)
+{
+    Column &c = m_columns[size_t(column)];
+    if (usesDoubles(c.def.type)) {
+        c.doubles[size_t(row)] = double(value);
+    } else {
+        c.ints[size_t(row)] = c.def.type == FieldType::Int32 ? qint64(qint32(value)) : value;
+    }
+    c.nulls[size_t(row)] = false;
+}
+
+void DataSet::setDouble(int row, int column, double value)
+{
+    Column &c = m_columns[size_t(column)];
+    if (usesInts(c.def.type))
+        c.ints[size_t(row)] = qint64(std::llround(value));
+    else
+        c.doubles[size_t(row)] = value;
+    c.nulls[size_t(row)] = false;
+}
+
+void DataSet::setString(int row, int column, const QString &value)
+{
+    Column &c = m_columns[size_t(column)];
+    if (c.def.type != FieldType::String) {
+        setValue(row, column, value);
+        return;
+    }
+    c.strings[size_t(row)] = value;
+    c.nulls[size_t(row)] = false;
+}
+
+void DataSet::setBool(int row, int column, bool value) { setInt(row, column, value ? 1 : 0); }
+
+void DataSet::setBytes(int row, int column, const QByteArray &value)
+{
+    Column &c = m_columns[size_t(column)];
+    if (c.def.type != FieldType::Bytes) {
+        setValue(row, column, value);
+        return;
+    }
+    c.bytes[size_t(row)] = value;
+    c.nulls[size_t(row)] = false;
+}
+
+void DataSet::setNull(int row, int column)
+{
+    Column &c = m_columns[size_t(column)];
+    const size_t r = size_t(row);
+    if (usesInts(c.def.type))
+        c.ints[r] = 0;
+    else if (usesDoubles(c.def.type))
+        c.doubles[r] = 0;
+    else if (c.def.type == FieldType::String)
+        c.strings[r].clear();
+    else
+        c.bytes[r].clear();
+    c.nulls[r] = true;
+}
+
+qint64 DataSet::intValue(int row, int column) const
+{
+    checkCell(row, column);
+    const Column &c = m_columns[size_t(column)];
+    if (usesInts(c.def.type))
+        return c.ints[size_t(row)];
+    return value(row, column).toLongLong();
+}
+
+double DataSet::doubleValue(int row, int column) const
+{
+    checkCell(row, column);
+    const Column &c = m_columns[size_t(column)];
+    if (usesDoubles(c.def.type))
+        return c.doubles[size_t(row)];
+    if (usesInts(c.def.type))
+        return double(c.ints[size_t(row)]);
+    return value(row, column).toDouble();
+}
+
+QString DataSet::stringValue(int row, int column) const
+{
+    checkCell(row, column);
+    const Column &c = m_columns[size_t(column)];
+    if (c.def.type == FieldType::String)
+        return c.strings[size_t(row)];
+    if (c.nulls[size_t(row)])
+        return {};
+    return value(row, column).toString();
+}
+
+bool DataSet::boolValue(int row, int column) const
+{
+    checkCell(row, column);
+    return value(row, column).toBool();
+}
+
+QByteArray DataSet::bytesValue(int row, int column) const
+{
+    checkCell(row, column);
+    const Column &c = m_columns[size_t(column)];
+    if (c.def.type == FieldType::Bytes)
+        return c.bytes[size_t(row)];
+    return value(row, column).toByteArray();
+}
+
+void DataSet::setRecNo(int row) { m_cursor = std::clamp(row, 0, m_rowCount); }
+void DataSet::first() { m_cursor = 0; }
+void DataSet::next()
+{
+    if (m_cursor < m_rowCount)
+        ++m_cursor;
+}
+
+QVariant DataSet::fieldByName(const QString &name) const
+{
+    const int column = fieldIndexOrThrow(name);
+    if (m_editing)
+        return m_editBuffer.at(column);
+    if (eof())
+        throw DataSetError("Dataset has no current record");
+    return value(m_cursor, column);
+}
+
+bool DataSet::locate(const QString &fieldName, const QVariant &wanted)
+{
+    const int column = fieldIndexOrThrow(fieldName);
+    const Column &c = m_columns[size_t(column)];
+    const FieldType t = c.def.type;
+    if (usesInts(t)) {
+        bool ok = false;
+        const double d = wanted.toDouble(&ok);
+        if (!ok)
+            return false;
+        for (int r = 0; r < m_rowCount; ++r)
+            if (!c.nulls[size_t(r)] && double(c.ints[size_t(r)]) == d) {
+                m_cursor = r;
+                return true;
+            }
+        return false;
+    }
+    if (usesDoubles(t)) {
+        bool ok = false;
+        const double d = wanted.toDouble(&ok);
+        if (!ok)
+            return false;
+        for (int r = 0; r < m_rowCount; ++r)
+            if (!c.nulls[size_t(r)] && c.doubles[size_t(r)] == d) {
+                m_cursor = r;
+                return true;
+            }
+        return false;
+    }
+    if (t == FieldType::String) {
+        const QString s = wanted.toString();
+        for (int r = 0; r < m_rowCount; ++r)
+            if (!c.nulls[size_t(r)] && c.strings[size_t(r)] == s) {
+                m_cursor = r;
+                return true;
+            }
+        return false;
+    }
+    const QByteArray b = wanted.toByteArray();
+    for (int r = 0; r < m_rowCount; ++r)
+        if (!c.nulls[size_t(r)] && c.bytes[size_t(r)] == b) {
+            m_cursor = r;
+            return true;
+        }
+    return false;
+}
+
+void DataSet::edit()
+{
+    if (eof())
+        throw DataSetError("Dataset has no current record");
+    m_editBuffer.clear();
+    for (int c = 0; c < fieldCount(); ++c)
+        m_editBuffer.append(value(m_cursor, c));
+    m_editing = true;
+}
+
+void DataSet::setFieldValue(const QString &name, const QVariant &value)
+{
+    const int column = fieldIndexOrThrow(name);
+    if (!m_editing)
+        throw DataSetError("Dataset not in edit or insert mode");
+    m_editBuffer[column] = value;
+}
+
+void DataSet::post()
+{
+    if (!m_editing)
+        return;
+    // Validate into a scratch copy first so a bad value leaves the row as it was.
+    DataSet scratch(fields());
+    scratch.appendRow(m_editBuffer);
+    m_editing = false;
+    for (int c = 0; c < fieldCount(); ++c) {
+        if (scratch.isNull(0, c))
+            setNull(m_cursor, c);
+        else
+            setValue(m_cursor, c, scratch.value(0, c));
+    }
+    m_editBuffer.clear();
+    if (!controlsDisabled())
+        notifyRowChanged(m_cursor);
+}
+
+void DataSet::cancel()
+{
+    m_editing = false;
+    m_editBuffer.clear();
+}
+
+void DataSet::setDisplayFormat(int column, const QString &format)
+{
+    m_columns.at(size_t(column)).displayFormat = format;
+}
+
+QString DataSet::displayFormat(int column) const { return m_columns.at(size_t(column)).displayFormat; }
+
+void DataSet::addListener(DataSetListener *listener)
+{
+    if (std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
+        m_listeners.push_back(listener);
+}
+
+void DataSet::removeListener(DataSetListener *listener)
+{
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+void DataSet::disableControls()
+{
+    if (m_disableCount++ == 0)
+        for (DataSetListener *l : m_listeners)
+            l->dataSetAboutToReset();
+}
+
+void DataSet::enableControls()
+{
+    if (m_disableCount == 0)
+        return;
+    if (--m_disableCount == 0)
+        for (DataSetListener *l : m_listeners)
+            l->dataSetReset();
+}
+
+void DataSet::notifyAboutToReset()
+{
+    if (!controlsDisabled())
+        for (DataSetListener *l : m_listeners)
+            l->dataSetAboutToReset();
+}
+
+void DataSet::notifyReset()
+{
+    if (!controlsDisabled())
+        for (DataSetListener *l : m_listeners)
+            l->dataSetReset();
+}
+
+void DataSet::notifyRowChanged(int row)
+{
+    for (DataSetListener *l : m_listeners)
+        l->dataSetRowChanged(row);
+}
+
+} // namespace vorpa
