@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vorpa {
 
@@ -24,13 +25,32 @@ namespace {
 bool usesInts(FieldType t) { return t == FieldType::Int32 || t == FieldType::Int64 || t == FieldType::Boolean; }
 bool usesDoubles(FieldType t) { return t == FieldType::Double || t == FieldType::DateTime; }
 
+QString foldedName(const QString &name) { return name.toCaseFolded(); }
+
+/// The value an integer column stores; an Int32 column refuses what 32 bits cannot hold.
+qint64 checkedInt(FieldType type, qint64 value)
+{
+    if (type == FieldType::Int32 && (value < std::numeric_limits<qint32>::min()
+                                     || value > std::numeric_limits<qint32>::max()))
+        throw DataSetError(QStringLiteral("%1 is not a valid 32-bit integer value").arg(value).toStdString());
+    return value;
+}
+
+qint64 checkedRound(FieldType type, double value)
+{
+    // Beyond 2^63 llround is undefined; 9.2e18 is far past any 64-bit integer anyway.
+    if (!std::isfinite(value) || std::fabs(value) >= 9.2e18)
+        throw DataSetError(QStringLiteral("%1 is not a valid integer value").arg(value).toStdString());
+    return checkedInt(type, qint64(std::llround(value)));
+}
+
 } // namespace
 
 DataSet::DataSet(const QList<FieldDef> &fields) { setFields(fields); }
 
 DataSet::DataSet(const DataSet &other)
     : m_columns(other.m_columns), m_rowCount(other.m_rowCount), m_cursor(other.m_cursor),
-      m_active(other.m_active)
+      m_active(other.m_active), m_nameIndex(other.m_nameIndex)
 {
 }
 
@@ -40,10 +60,12 @@ DataSet &DataSet::operator=(const DataSet &other)
         return *this;
     notifyAboutToReset();
     m_columns = other.m_columns;
+    m_nameIndex = other.m_nameIndex;
     m_rowCount = other.m_rowCount;
     m_cursor = other.m_cursor;
     m_active = other.m_active;
     m_editing = false;
+    m_editRow = -1;
     m_editBuffer.clear();
     notifyReset();
     return *this;
@@ -51,8 +73,10 @@ DataSet &DataSet::operator=(const DataSet &other)
 
 DataSet::DataSet(DataSet &&other) noexcept
     : m_columns(std::move(other.m_columns)), m_rowCount(other.m_rowCount), m_cursor(other.m_cursor),
-      m_active(other.m_active)
+      m_active(other.m_active), m_nameIndex(std::move(other.m_nameIndex))
 {
+    other.m_columns.clear();
+    other.m_nameIndex.clear();
     other.m_rowCount = 0;
     other.m_cursor = 0;
     other.m_active = false;
@@ -64,12 +88,15 @@ DataSet &DataSet::operator=(DataSet &&other) noexcept
         return *this;
     notifyAboutToReset();
     m_columns = std::move(other.m_columns);
+    m_nameIndex = std::move(other.m_nameIndex);
     m_rowCount = other.m_rowCount;
     m_cursor = other.m_cursor;
     m_active = other.m_active;
     m_editing = false;
+    m_editRow = -1;
     m_editBuffer.clear();
     other.m_columns.clear();
+    other.m_nameIndex.clear();
     other.m_rowCount = 0;
     other.m_cursor = 0;
     other.m_active = false;
@@ -79,6 +106,13 @@ DataSet &DataSet::operator=(DataSet &&other) noexcept
 
 DataSet::~DataSet() = default;
 
+void DataSet::rebuildNameIndex()
+{
+    m_nameIndex.clear();
+    for (size_t i = m_columns.size(); i-- > 0;)
+        m_nameIndex.insert(foldedName(m_columns[i].def.name), int(i));
+}
+
 void DataSet::setFields(const QList<FieldDef> &fields)
 {
     notifyAboutToReset();
@@ -86,10 +120,13 @@ void DataSet::setFields(const QList<FieldDef> &fields)
     m_columns.reserve(size_t(fields.size()));
     for (const FieldDef &f : fields)
         m_columns.push_back(Column{f, {}, {}, {}, {}, {}, {}});
+    rebuildNameIndex();
     m_rowCount = 0;
     m_cursor = 0;
     m_active = true;
     m_editing = false;
+    m_editRow = -1;
+    m_editBuffer.clear();
     notifyReset();
 }
 
@@ -97,10 +134,13 @@ void DataSet::close()
 {
     notifyAboutToReset();
     m_columns.clear();
+    m_nameIndex.clear();
     m_rowCount = 0;
     m_cursor = 0;
     m_active = false;
     m_editing = false;
+    m_editRow = -1;
+    m_editBuffer.clear();
     notifyReset();
 }
 
@@ -115,10 +155,7 @@ QList<FieldDef> DataSet::fields() const
 
 int DataSet::fieldIndex(const QString &name) const
 {
-    for (size_t i = 0; i < m_columns.size(); ++i)
-        if (m_columns[i].def.name.compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    return m_nameIndex.value(foldedName(name), -1);
 }
 
 int DataSet::fieldIndexOrThrow(const QString &name) const
@@ -169,21 +206,44 @@ int DataSet::appendRow()
 
 int DataSet::appendRow(const QVariantList &values)
 {
-    const bool notify = !controlsDisabled();
-    if (notify)
-        disableControls();
+    // Views hear of the new row once, after it is complete; a value that does not convert
+    // takes the row back out, and the views are told either way.
+    const int previousCursor = m_cursor;
+    disableControls();
     const int row = appendRow();
-    const int n = std::min(int(values.size()), fieldCount());
-    for (int c = 0; c < n; ++c)
-        setValue(row, c, values.at(c));
-    if (notify)
+    try {
+        const int n = std::min(int(values.size()), fieldCount());
+        for (int c = 0; c < n; ++c)
+            storeValue(row, c, values.at(c));
+    } catch (...) {
+        for (Column &c : m_columns) {
+            if (usesInts(c.def.type))
+                c.ints.pop_back();
+            else if (usesDoubles(c.def.type))
+                c.doubles.pop_back();
+            else if (c.def.type == FieldType::String)
+                c.strings.pop_back();
+            else
+                c.bytes.pop_back();
+            c.nulls.pop_back();
+        }
+        --m_rowCount;
+        m_cursor = previousCursor;
         enableControls();
+        throw;
+    }
+    enableControls();
     return row;
 }
 
 void DataSet::deleteRow(int row)
 {
-    checkCell(row, 0);
+    if (row < 0 || row >= m_rowCount)
+        throw DataSetError(QStringLiteral("Row %1 out of range").arg(row).toStdString());
+    if (m_editing && m_editRow == row)
+        cancel();
+    else if (m_editing && m_editRow > row)
+        --m_editRow;
     notifyAboutToReset();
     for (Column &c : m_columns) {
         const FieldType t = c.def.type;
@@ -215,6 +275,8 @@ void DataSet::clearRows()
     m_rowCount = 0;
     m_cursor = 0;
     m_editing = false;
+    m_editRow = -1;
+    m_editBuffer.clear();
     notifyReset();
 }
 
@@ -251,6 +313,13 @@ QVariant DataSet::value(int row, int column) const
 
 void DataSet::setValue(int row, int column, const QVariant &value)
 {
+    storeValue(row, column, value);
+    if (!controlsDisabled())
+        notifyRowChanged(row);
+}
+
+void DataSet::storeValue(int row, int column, const QVariant &value)
+{
     checkCell(row, column);
     if (!value.isValid() || value.isNull()) {
         setNull(row, column);
@@ -260,11 +329,12 @@ void DataSet::setValue(int row, int column, const QVariant &value)
         case FieldType::Int64: {
             // Numbers coming as doubles (e.g. 1.0) are taken whole; text must read as a number.
             bool ok = false;
-            qint64 v = value.toLongLong(&ok);
+            const bool floating = value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float;
+            qint64 v = floating ? 0 : value.toLongLong(&ok);
             if (!ok) {
                 const double d = value.toDouble(&ok);
                 if (ok)
-                    v = qint64(std::llround(d));
+                    v = checkedRound(FieldType::Int64, d);
             }
             if (!ok)
                 throw DataSetError(QStringLiteral("'%1' is not a valid integer value")
@@ -287,49 +357,65 @@ void DataSet::setValue(int row, int column, const QVariant &value)
         case FieldType::Bytes: setBytes(row, column, value.toByteArray()); break;
         }
     }
-    if (!controlsDisabled())
-        notifyRowChanged(row);
 }
 
 void DataSet::setInt(int row, int column, qint64 value)
 {
+    checkCell(row, column);
     Column &c = m_columns[size_t(column)];
     if (usesDoubles(c.def.type)) {
         c.doubles[size_t(row)] = double(value);
+    } else if (usesInts(c.def.type)) {
+        c.ints[size_t(row)] = checkedInt(c.def.type, value);
     } else {
-        c.ints[size_t(row)] = c.def.type == FieldType::Int32 ? qint64(qint32(value)) : value;
+        storeValue(row, column, value);
+        return;
     }
     c.nulls[size_t(row)] = false;
 }
 
 void DataSet::setDouble(int row, int column, double value)
 {
+    checkCell(row, column);
     Column &c = m_columns[size_t(column)];
-    if (usesInts(c.def.type))
-        c.ints[size_t(row)] = qint64(std::llround(value));
-    else
+    if (usesInts(c.def.type)) {
+        c.ints[size_t(row)] = checkedRound(c.def.type, value);
+    } else if (usesDoubles(c.def.type)) {
         c.doubles[size_t(row)] = value;
+    } else {
+        storeValue(row, column, value);
+        return;
+    }
     c.nulls[size_t(row)] = false;
 }
 
 void DataSet::setString(int row, int column, const QString &value)
 {
+    checkCell(row, column);
     Column &c = m_columns[size_t(column)];
     if (c.def.type != FieldType::String) {
-        setValue(row, column, value);
+        storeValue(row, column, value);
         return;
     }
     c.strings[size_t(row)] = value;
     c.nulls[size_t(row)] = false;
 }
 
-void DataSet::setBool(int row, int column, bool value) { setInt(row, column, value ? 1 : 0); }
+void DataSet::setBool(int row, int column, bool value)
+{
+    checkCell(row, column);
+    if (m_columns[size_t(column)].def.type == FieldType::String)
+        storeValue(row, column, value);
+    else
+        setInt(row, column, value ? 1 : 0);
+}
 
 void DataSet::setBytes(int row, int column, const QByteArray &value)
 {
+    checkCell(row, column);
     Column &c = m_columns[size_t(column)];
     if (c.def.type != FieldType::Bytes) {
-        setValue(row, column, value);
+        storeValue(row, column, value);
         return;
     }
     c.bytes[size_t(row)] = value;
@@ -338,6 +424,7 @@ void DataSet::setBytes(int row, int column, const QByteArray &value)
 
 void DataSet::setNull(int row, int column)
 {
+    checkCell(row, column);
     Column &c = m_columns[size_t(column)];
     const size_t r = size_t(row);
     if (usesInts(c.def.type))
@@ -397,10 +484,27 @@ QByteArray DataSet::bytesValue(int row, int column) const
     return value(row, column).toByteArray();
 }
 
-void DataSet::setRecNo(int row) { m_cursor = std::clamp(row, 0, m_rowCount); }
-void DataSet::first() { m_cursor = 0; }
+void DataSet::finishEditBeforeMove()
+{
+    if (m_editing)
+        post();
+}
+
+void DataSet::setRecNo(int row)
+{
+    finishEditBeforeMove();
+    m_cursor = std::clamp(row, 0, m_rowCount);
+}
+
+void DataSet::first()
+{
+    finishEditBeforeMove();
+    m_cursor = 0;
+}
+
 void DataSet::next()
 {
+    finishEditBeforeMove();
     if (m_cursor < m_rowCount)
         ++m_cursor;
 }
@@ -418,6 +522,7 @@ QVariant DataSet::fieldByName(const QString &name) const
 bool DataSet::locate(const QString &fieldName, const QVariant &wanted)
 {
     const int column = fieldIndexOrThrow(fieldName);
+    finishEditBeforeMove();
     const Column &c = m_columns[size_t(column)];
     const FieldType t = c.def.type;
     if (usesInts(t)) {
@@ -464,11 +569,14 @@ bool DataSet::locate(const QString &fieldName, const QVariant &wanted)
 
 void DataSet::edit()
 {
+    if (m_editing)
+        return;
     if (eof())
         throw DataSetError("Dataset has no current record");
     m_editBuffer.clear();
     for (int c = 0; c < fieldCount(); ++c)
         m_editBuffer.append(value(m_cursor, c));
+    m_editRow = m_cursor;
     m_editing = true;
 }
 
@@ -487,21 +595,20 @@ void DataSet::post()
     // Validate into a scratch copy first so a bad value leaves the row as it was.
     DataSet scratch(fields());
     scratch.appendRow(m_editBuffer);
+    const int row = m_editRow;
     m_editing = false;
-    for (int c = 0; c < fieldCount(); ++c) {
-        if (scratch.isNull(0, c))
-            setNull(m_cursor, c);
-        else
-            setValue(m_cursor, c, scratch.value(0, c));
-    }
+    m_editRow = -1;
     m_editBuffer.clear();
+    for (int c = 0; c < fieldCount(); ++c)
+        storeValue(row, c, scratch.value(0, c));
     if (!controlsDisabled())
-        notifyRowChanged(m_cursor);
+        notifyRowChanged(row);
 }
 
 void DataSet::cancel()
 {
     m_editing = false;
+    m_editRow = -1;
     m_editBuffer.clear();
 }
 
@@ -523,39 +630,50 @@ void DataSet::removeListener(DataSetListener *listener)
     m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
 }
 
+// Notifications walk a copy of the list: a listener may detach itself while being told.
+
 void DataSet::disableControls()
 {
-    if (m_disableCount++ == 0)
-        for (DataSetListener *l : m_listeners)
+    if (m_disableCount++ == 0) {
+        const std::vector<DataSetListener *> listeners = m_listeners;
+        for (DataSetListener *l : listeners)
             l->dataSetAboutToReset();
+    }
 }
 
 void DataSet::enableControls()
 {
     if (m_disableCount == 0)
         return;
-    if (--m_disableCount == 0)
-        for (DataSetListener *l : m_listeners)
+    if (--m_disableCount == 0) {
+        const std::vector<DataSetListener *> listeners = m_listeners;
+        for (DataSetListener *l : listeners)
             l->dataSetReset();
+    }
 }
 
 void DataSet::notifyAboutToReset()
 {
-    if (!controlsDisabled())
-        for (DataSetListener *l : m_listeners)
-            l->dataSetAboutToReset();
+    if (controlsDisabled())
+        return;
+    const std::vector<DataSetListener *> listeners = m_listeners;
+    for (DataSetListener *l : listeners)
+        l->dataSetAboutToReset();
 }
 
 void DataSet::notifyReset()
 {
-    if (!controlsDisabled())
-        for (DataSetListener *l : m_listeners)
-            l->dataSetReset();
+    if (controlsDisabled())
+        return;
+    const std::vector<DataSetListener *> listeners = m_listeners;
+    for (DataSetListener *l : listeners)
+        l->dataSetReset();
 }
 
 void DataSet::notifyRowChanged(int row)
 {
-    for (DataSetListener *l : m_listeners)
+    const std::vector<DataSetListener *> listeners = m_listeners;
+    for (DataSetListener *l : listeners)
         l->dataSetRowChanged(row);
 }
 

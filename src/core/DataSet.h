@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -78,7 +79,8 @@ public:
     void reserve(int rows);
     /// Appends a row of nulls and returns its index; the cursor moves to it.
     int appendRow();
-    /// Appends a whole row; values are converted to the column types.
+    /// Appends a whole row; values are converted to the column types. A value that does not
+    /// convert raises DataSetError and the row is not added.
     int appendRow(const QVariantList &values);
     void deleteRow(int row);
     void clearRows();
@@ -87,7 +89,8 @@ public:
     bool isNull(int row, int column) const;
     QVariant value(int row, int column) const;
     void setValue(int row, int column, const QVariant &value);
-    /// Fast typed setters for filling; they do not notify listeners.
+    /// Fast typed setters for filling; they do not notify listeners. An Int32 column refuses a
+    /// number outside 32 bits (DataSetError) rather than storing a wrapped value.
     void setInt(int row, int column, qint64 value);
     void setDouble(int row, int column, double value);
     void setString(int row, int column, const QString &value);
@@ -108,13 +111,15 @@ public:
     void first();
     void next();
     bool eof() const { return m_cursor >= m_rowCount; }
-    /// Value of a field on the current row (raises when the field is unknown or there is no row).
+    /// Value of a field on the current row (raises when the field is unknown or there is no row);
+    /// while editing, the edited value.
     QVariant fieldByName(const QString &name) const;
     /// Moves to the first row whose field equals value (numbers compared as numbers,
     /// texts exactly). False, and the cursor unchanged, when no row matches.
     bool locate(const QString &fieldName, const QVariant &value);
 
     // --- editing the current row -----------------------------------------------------------
+    // Moving the cursor while editing posts the edit first, so it always lands on its own row.
     void edit();
     bool isEditing() const { return m_editing; }
     void setFieldValue(const QString &name, const QVariant &value);
@@ -145,6 +150,9 @@ private:
     };
 
     void checkCell(int row, int column) const;
+    void storeValue(int row, int column, const QVariant &value);
+    void finishEditBeforeMove();
+    void rebuildNameIndex();
     void notifyAboutToReset();
     void notifyReset();
     void notifyRowChanged(int row);
@@ -154,7 +162,9 @@ private:
     int m_cursor = 0;
     bool m_active = false;
     bool m_editing = false;
+    int m_editRow = -1;
     QVariantList m_editBuffer;
+    QHash<QString, int> m_nameIndex; // case-folded field name -> first column of that name
     int m_disableCount = 0;
     std::vector<DataSetListener *> m_listeners; // not copied: views attach to one instance
 };
