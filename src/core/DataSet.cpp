@@ -182,11 +182,8 @@ void DataSet::reserve(int rows)
     }
 }
 
-int DataSet::appendRow()
+void DataSet::pushNullRow()
 {
-    if (!m_active)
-        throw DataSetError("Dataset has no fields");
-    notifyAboutToReset();
     for (Column &c : m_columns) {
         const FieldType t = c.def.type;
         if (usesInts(t))
@@ -199,24 +196,66 @@ int DataSet::appendRow()
             c.bytes.emplace_back();
         c.nulls.push_back(true);
     }
-    m_cursor = m_rowCount++;
+    ++m_rowCount;
+}
+
+int DataSet::appendRow()
+{
+    if (!m_active)
+        throw DataSetError("Dataset has no fields");
+    notifyAboutToReset();
+    pushNullRow();
+    m_cursor = m_rowCount - 1;
     notifyReset();
     return m_cursor;
 }
 
 int DataSet::appendRow(const QVariantList &values)
 {
+    if (!m_active)
+        throw DataSetError("Dataset has no fields");
     // Views hear of the new row once, after it is complete; a value that does not convert
     // takes the row back out, and the views are told either way.
-    const int previousCursor = m_cursor;
-    disableControls();
-    const int row = appendRow();
+    notifyAboutToReset();
+    const int row = m_rowCount++;
+    const size_t r = size_t(row);
+    const int n = std::min(int(values.size()), fieldCount());
+    size_t pushed = 0;
     try {
-        const int n = std::min(int(values.size()), fieldCount());
-        for (int c = 0; c < n; ++c)
-            storeValue(row, c, values.at(c));
+        for (; pushed < m_columns.size(); ++pushed) {
+            Column &c = m_columns[pushed];
+            const FieldType t = c.def.type;
+            const int id = int(pushed) < n ? values.at(qsizetype(pushed)).typeId() : QMetaType::UnknownType;
+            const void *data = int(pushed) < n ? values.at(qsizetype(pushed)).constData() : nullptr;
+            // The usual pairs of cell and column type are stored directly; the rest converts.
+            if (t == FieldType::String && id == QMetaType::QString) {
+                c.strings.push_back(*static_cast<const QString *>(data));
+                c.nulls.push_back(false);
+            } else if (t == FieldType::Double && id == QMetaType::Double) {
+                c.doubles.push_back(*static_cast<const double *>(data));
+                c.nulls.push_back(false);
+            } else if ((t == FieldType::Int32 || t == FieldType::Int64) && id == QMetaType::Int) {
+                c.ints.push_back(*static_cast<const int *>(data));
+                c.nulls.push_back(false);
+            } else {
+                if (usesInts(t))
+                    c.ints.push_back(0);
+                else if (usesDoubles(t))
+                    c.doubles.push_back(0.0);
+                else if (t == FieldType::String)
+                    c.strings.emplace_back();
+                else
+                    c.bytes.emplace_back();
+                c.nulls.push_back(true);
+                if (int(pushed) < n)
+                    storeValue(row, int(pushed), values.at(qsizetype(pushed)));
+            }
+        }
     } catch (...) {
-        for (Column &c : m_columns) {
+        for (size_t i = 0; i <= pushed && i < m_columns.size(); ++i) {
+            Column &c = m_columns[i];
+            if (c.nulls.size() <= r)
+                continue;
             if (usesInts(c.def.type))
                 c.ints.pop_back();
             else if (usesDoubles(c.def.type))
@@ -228,11 +267,11 @@ int DataSet::appendRow(const QVariantList &values)
             c.nulls.pop_back();
         }
         --m_rowCount;
-        m_cursor = previousCursor;
-        enableControls();
+        notifyReset();
         throw;
     }
-    enableControls();
+    m_cursor = row;
+    notifyReset();
     return row;
 }
 

@@ -151,6 +151,7 @@ private:
 
     void checkCell(int row, int column) const;
     void storeValue(int row, int column, const QVariant &value);
+    void pushNullRow();
     void finishEditBeforeMove();
     void rebuildNameIndex();
     void notifyAboutToReset();
