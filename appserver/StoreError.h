@@ -1,0 +1,13 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace vorpa {
+
+/// A failure of the store or a refused request; its text is what the caller of the operation sees.
+class StoreError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace vorpa
