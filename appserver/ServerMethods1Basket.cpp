@@ -121,6 +121,7 @@ int ServerMethods1::SepetEkle2(const TSonucBilgisi *bilgim, int carino, int stok
         refuse(QStringLiteral("Stok bulunamadı (%1).").arg(stokno));
     if (barkod.trimmed() != item.value(0).toString())
         refuse(QStringLiteral("Stok kodu uyuşmuyor: %1 numaralı stokun kodu %2.").arg(stokno).arg(item.value(0).toString()));
+    const QString code = item.value(0).toString();
     const QString name = item.value(1).toString();
     const double vat = item.value(2).toDouble();
     // Customers order at the catalogue's price and rates; only staff may set their own.
@@ -130,6 +131,8 @@ int ServerMethods1::SepetEkle2(const TSonucBilgisi *bilgim, int carino, int stok
         : std::array<double, 4>{item.value(4).toDouble(), item.value(5).toDouble(), item.value(6).toDouble(),
                                 item.value(7).toDouble()};
     const int campaign = item.value(8).toInt();
+    // An unfinished read keeps an old snapshot open, and a write from it would be refused at once.
+    item.finish();
 
     m_store.write([&](QSqlDatabase &db) {
         QSqlQuery existing = Store::run(db, QStringLiteral(
@@ -145,7 +148,7 @@ int ServerMethods1::SepetEkle2(const TSonucBilgisi *bilgim, int carino, int stok
             "INSERT INTO sepet (CARINO, STOKNO, BARKOD, STOKADI, MIKTAR, BIRIMFIYAT, INDIRIMORANI1, INDIRIMORANI2,"
             " INDIRIMORANI3, INDIRIMORANI4, INDIRIMYAZI, KDV, TUTAR, INDIRIMTUTAR, VERGITUTARI, NETBIRIMFIYAT,"
             " NETTUTAR, SEC, K, VERENIDNO, TARIH) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, ?, ?, ?)"),
-            {carino, stokno, item.value(0).toString(), name, miktar, price, rates[0], rates[1], rates[2], rates[3],
+            {carino, stokno, code, name, miktar, price, rates[0], rates[1], rates[2], rates[3],
              vorpa::text::discountText(rates[0], rates[1], rates[2], rates[3]), vat, a.tutar, a.indirimTutar,
              a.vergiTutari, a.netBirimFiyat, a.netTutar, campaign, caller.sirano, vorpa::dates::nowText()});
     });
