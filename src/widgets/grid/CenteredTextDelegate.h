@@ -1,0 +1,18 @@
+#pragma once
+
+#include "GridCellDelegate.h"
+
+namespace vorpa {
+
+/// Text label cells, centred (e.g. the discount rates).
+class CenteredTextDelegate : public GridCellDelegate {
+    Q_OBJECT
+public:
+    using GridCellDelegate::GridCellDelegate;
+
+protected:
+    void paintContent(QPainter *painter, const QRect &rect, const QModelIndex &index,
+                      const CellStyle &style) const override;
+};
+
+} // namespace vorpa
