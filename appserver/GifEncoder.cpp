@@ -17,12 +17,15 @@ QRgb paletteColour(int index)
 
 quint8 paletteIndex(QRgb c)
 {
+    // The nearest of two candidates: the closest cube colour and the closest grey.
     const int r = qRed(c), g = qGreen(c), b = qBlue(c);
-    if (qAbs(r - g) < 8 && qAbs(g - b) < 8) {
-        const int grey = (r + g + b) / 3;
-        return quint8(216 + (grey * 39 + 127) / 255);
-    }
-    return quint8(((r * 5 + 127) / 255) * 36 + ((g * 5 + 127) / 255) * 6 + (b * 5 + 127) / 255);
+    const int cube = ((r * 5 + 127) / 255) * 36 + ((g * 5 + 127) / 255) * 6 + (b * 5 + 127) / 255;
+    const int grey = 216 + ((r + g + b) / 3 * 39 + 127) / 255;
+    auto distance = [&](int index) {
+        const QRgb p = paletteColour(index);
+        return (qRed(p) - r) * (qRed(p) - r) + (qGreen(p) - g) * (qGreen(p) - g) + (qBlue(p) - b) * (qBlue(p) - b);
+    };
+    return quint8(distance(grey) < distance(cube) ? grey : cube);
 }
 
 void putWord(QByteArray &out, int value)
