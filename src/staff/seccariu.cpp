@@ -127,6 +127,14 @@ Tseccari::~Tseccari()
 
 void Tseccari::SetUpButtons()
 {
+    ui->sBitBtn2->setToolTip(QStringLiteral("Tüm Carileri Listeler"));
+    ui->sepettus->setToolTip(QStringLiteral("Sipariş sepetinde \r\nstok olan carileri listeler."));
+    ui->alinditus->setToolTip(QStringLiteral("Yeni Alınan \r\nSiparişleri Listeler"));
+    ui->onaylanditus->setToolTip(QStringLiteral("Onaylanan Siparişler"));
+    ui->goruldutus->setToolTip(QStringLiteral("Görülen Siparişler"));
+    ui->parcalihazirlandi->setToolTip(QStringLiteral("Eksik Hazırlanan siparişler"));
+    ui->hazirlanditus->setToolTip(QStringLiteral("Hazırlanan Siparişler"));
+    ui->sevktus->setToolTip(QStringLiteral("Sevk Edilen Siparişler"));
     ui->sBitBtn2->setIcon(tileIcon(QStringLiteral("☰"), QColor(61, 65, 74)));
     ui->sepettus->setIcon(tileIcon(QStringLiteral("✚"), QColor(226, 10, 23)));
     ui->alinditus->setIcon(tileIcon(QStringLiteral("✉"), QColor(40, 120, 200)));
