@@ -11,11 +11,6 @@ namespace vorpa {
 
 namespace {
 
-[[noreturn]] void refuse(const QString &text)
-{
-    throw StoreError(text.toStdString());
-}
-
 /// The login window turns everything typed into upper case under Turkish rules, so names and
 /// passwords are stored that way to be matchable at all.
 QString asTyped(const QString &text)

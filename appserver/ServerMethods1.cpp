@@ -14,17 +14,13 @@ using vorpa::DataSet;
 using vorpa::FieldDef;
 using vorpa::Store;
 using vorpa::StoreError;
+using vorpa::refuse;
 using vorpa::dateField;
 using vorpa::doubleField;
 using vorpa::intField;
 using vorpa::textField;
 
 namespace {
-
-[[noreturn]] void refuse(const QString &text)
-{
-    throw StoreError(text.toStdString());
-}
 
 const QString kStockSelect = QStringLiteral(
     "SELECT s.DURUM, s.DEPO2, s.OEM1, s.OEM2, s.OEM3, s.BARKOD, s.ADI, s.OEM4, s.STOKNO, s.FINISHKOD, s.URETICIKODU,"

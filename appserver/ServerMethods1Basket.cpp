@@ -16,17 +16,13 @@ using vorpa::DataSet;
 using vorpa::LineAmounts;
 using vorpa::Store;
 using vorpa::StoreError;
+using vorpa::refuse;
 using vorpa::dateField;
 using vorpa::doubleField;
 using vorpa::intField;
 using vorpa::textField;
 
 namespace {
-
-[[noreturn]] void refuse(const QString &text)
-{
-    throw StoreError(text.toStdString());
-}
 
 void checkQuantity(double miktar)
 {

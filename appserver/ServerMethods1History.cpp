@@ -17,17 +17,13 @@ using vorpa::FieldDef;
 using vorpa::LineAmounts;
 using vorpa::Store;
 using vorpa::StoreError;
+using vorpa::refuse;
 using vorpa::dateField;
 using vorpa::doubleField;
 using vorpa::intField;
 using vorpa::textField;
 
 namespace {
-
-[[noreturn]] void refuse(const QString &text)
-{
-    throw StoreError(text.toStdString());
-}
 
 const QString kOrderState = QStringLiteral(
     "CASE o.DURUM WHEN 2 THEN 'Alındı' WHEN 3 THEN 'Onaylandı' WHEN 4 THEN 'Görüldü' WHEN 5 THEN 'Parçalı Hazırlandı'"

@@ -9,13 +9,9 @@
 
 using vorpa::Store;
 using vorpa::StoreError;
+using vorpa::refuse;
 
 namespace {
-
-[[noreturn]] void refuse(const QString &text)
-{
-    throw StoreError(text.toStdString());
-}
 
 constexpr const char *kWholesalerMail = "b2b@vorpaotomotiv.com.tr";
 

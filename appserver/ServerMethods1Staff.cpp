@@ -14,17 +14,13 @@ using vorpa::DataSet;
 using vorpa::PdfDocument;
 using vorpa::Store;
 using vorpa::StoreError;
+using vorpa::refuse;
 using vorpa::dateField;
 using vorpa::doubleField;
 using vorpa::intField;
 using vorpa::textField;
 
 namespace {
-
-[[noreturn]] void refuse(const QString &text)
-{
-    throw StoreError(text.toStdString());
-}
 
 QString dayText(const QString &stored)
 {

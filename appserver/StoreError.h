@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <stdexcept>
 
 namespace vorpa {
@@ -9,5 +11,11 @@ class StoreError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+/// Refuses a request with a text the caller of the operation sees.
+[[noreturn]] inline void refuse(const QString &text)
+{
+    throw StoreError(text.toStdString());
+}
 
 } // namespace vorpa
