@@ -133,6 +133,8 @@ void StockListTab::Ara()
         } catch (const std::exception &) {
             job->failed = true;
         }
+        // Its socket belongs to this thread, so it must not outlive the job here.
+        job->connection.reset();
     })->Await(
         [this, job] {
             if (!job->failed) {
