@@ -89,6 +89,7 @@ bool Tdosyaindir::event(QEvent *event)
 
 void Tdosyaindir::showEvent(QShowEvent *event)
 {
+    vorpa::CentreOnScreen(this);
     QDialog::showEvent(event);
     // Not every window system activates a window that is shown; the download must start anyway.
     QTimer::singleShot(0, this, &Tdosyaindir::DownloadSetup);

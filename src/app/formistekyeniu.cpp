@@ -43,3 +43,9 @@ void Tformistekyeni::Button1Click()
 {
     close();
 }
+
+void Tformistekyeni::showEvent(QShowEvent *event)
+{
+    vorpa::CentreOnScreen(this);
+    QDialog::showEvent(event);
+}

@@ -28,6 +28,9 @@ public:
 
     void Button1Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void OpenInBrowser();
 

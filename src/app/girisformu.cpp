@@ -299,3 +299,9 @@ void Tgirisform::Button2Click()
     vorpa::EndProcess(0);
     done(QDialog::Rejected);
 }
+
+void Tgirisform::showEvent(QShowEvent *event)
+{
+    vorpa::CentreOnScreen(this);
+    QDialog::showEvent(event);
+}

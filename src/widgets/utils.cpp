@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 
 #include <mutex>
@@ -221,6 +222,16 @@ void ShowPlatformMessage(const QString &text, MessageKind kind)
 void ShowApplicationError(const QString &text)
 {
     ShowPlatformMessage(text, MessageKind::Error);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 void InstallRetryMessages()

@@ -81,6 +81,9 @@ void ShowPlatformMessage(const QString &text, MessageKind kind);
 // The application's standard error report for an error nobody caught.
 void ShowApplicationError(const QString &text);
 
+// Places a window in the middle of the work area of its screen.
+void CentreOnScreen(QWidget *window);
+
 // Makes the desktop's beep the platform beep and shows the connection layer's retry messages on
 // the user-interface thread (a worker waits until each is closed). Called once at start.
 void InstallDesktopHandlers();
