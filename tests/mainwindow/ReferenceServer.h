@@ -12,7 +12,6 @@
 
 #include <QMutex>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <functional>
 #include <memory>
