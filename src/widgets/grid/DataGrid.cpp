@@ -11,12 +11,15 @@
 #include "GridHeader.h"
 #include "GridRowIndicator.h"
 #include "GroupingModel.h"
-#include "IconCellDelegate.h"
 #include "MultiLineTextDelegate.h"
 #include "NumberCellDelegate.h"
+#include "PictureFlagDelegate.h"
 #include "PictureCellDelegate.h"
+#include "StatusIconDelegate.h"
 #include "TextCellDelegate.h"
+#include "TextIconDelegate.h"
 #include "WeightLayout.h"
+#include "YesNoDelegate.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -255,10 +258,10 @@ void DataGrid::rebuildDelegates()
         switch (col.kind) {
         case ColumnKind::Text: d = new TextCellDelegate(&m_context, this); break;
         case ColumnKind::Number: d = new NumberCellDelegate(&m_context, this); break;
-        case ColumnKind::StatusIcon:
-        case ColumnKind::TextIcon:
-        case ColumnKind::PictureFlag:
-        case ColumnKind::YesNo: d = new IconCellDelegate(&m_context, this); break;
+        case ColumnKind::StatusIcon: d = new StatusIconDelegate(&m_context, this); break;
+        case ColumnKind::TextIcon: d = new TextIconDelegate(&m_context, this); break;
+        case ColumnKind::PictureFlag: d = new PictureFlagDelegate(&m_context, this); break;
+        case ColumnKind::YesNo: d = new YesNoDelegate(&m_context, this); break;
         case ColumnKind::CheckBox: d = new CheckBoxDelegate(&m_context, this); break;
         case ColumnKind::CenteredText: d = new CenteredTextDelegate(&m_context, this); break;
         case ColumnKind::MultiLineText: d = new MultiLineTextDelegate(&m_context, this); break;

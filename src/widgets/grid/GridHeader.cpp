@@ -59,11 +59,18 @@ void GridHeader::paintSection(QPainter *painter, const QRect &rect, int logicalI
 
     const QRect button = filterButtonRect(logicalIndex).isValid() ? buttonRectIn(rect) : QRect();
     QRect textRect = rect.adjusted(4, 2, -4, -2);
-    if (button.isValid())
-        textRect.adjust(ButtonSize, 0, -ButtonSize, 0); // keep the caption centred
     const QString caption = model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
     const QFontMetrics fm(m_look->headerFont);
-    const QString shown = fm.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, caption).height() > textRect.height()
+    if (button.isValid()) {
+        // Centred over the whole section when there is room beside the button, else left of it.
+        const int room = ButtonSize + ButtonMargin;
+        if (fm.horizontalAdvance(caption) <= textRect.width() - 2 * room)
+            textRect.adjust(room, 0, -room, 0);
+        else
+            textRect.setRight(button.left() - 2);
+    }
+    const QRect needed = fm.boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    const QString shown = (needed.height() > textRect.height() || needed.width() > textRect.width())
         ? fm.elidedText(caption, Qt::ElideRight, textRect.width())
         : caption;
     painter->drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, shown);

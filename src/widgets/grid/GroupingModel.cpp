@@ -182,7 +182,8 @@ QVariant GroupingModel::data(const QModelIndex &index, int role) const
         }
         return group.footer.value(index.column());
     case Qt::TextAlignmentRole:
-        return int(e.kind == DataSetModel::GroupFooterRow ? m_model->alignment(index.column())
+        // Summaries are numbers: right-aligned like the grid's footer.
+        return int(e.kind == DataSetModel::GroupFooterRow ? Qt::AlignRight | Qt::AlignVCenter
                                                           : Qt::AlignLeft | Qt::AlignVCenter);
     default: return {};
     }
