@@ -108,4 +108,6 @@ void TForm1::ApplyRoleRules()
 
 void TForm1::StartFeeds()
 {
+    // The header texts, banners, scrolling text and tab counters arrive with the window's tabs;
+    // until then there is nothing to fetch.
 }

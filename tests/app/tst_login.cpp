@@ -78,6 +78,34 @@ private slots:
         vorpa::setExternalAddressSource({});
     }
 
+    void windowLooksAsDesigned()
+    {
+        Tgirisform login(nullptr, *bagc, *sbilgi);
+        QCOMPARE(login.windowTitle(), QStringLiteral("Giriş"));
+        QCOMPARE(child<QLabel>(&login, "Label1")->text(), QStringLiteral(" Kullanıcı Adı:"));
+        QCOMPARE(child<QLabel>(&login, "Label2")->text(), QStringLiteral(" Şifre:"));
+        QCOMPARE(child<QCheckBox>(&login, "benihatirla")->text(), QStringLiteral("Beni hatırla"));
+        QCOMPARE(child<QPushButton>(&login, "Button1")->text(), QStringLiteral("Giriş"));
+        QCOMPARE(child<QPushButton>(&login, "Button2")->text(), QStringLiteral("Vazgeç"));
+        QCOMPARE(child<QLineEdit>(&login, "sifre")->echoMode(), QLineEdit::Password);
+        QVERIFY(child<QWidget>(&login, "RxGIFAnimator1")->isHidden());
+        QCOMPARE(login.idsi, QString::fromLatin1(TestServer::Workstation));
+        login.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&login));
+        QCOMPARE(child<QLabel>(&login, "Label1")->grab().toImage().pixelColor(2, 2), QColor(226, 10, 23));
+
+        // Tab order: "Giriş", "Vazgeç", "Beni hatırla", user name, password.
+        QStringList order;
+        QWidget *widget = child<QPushButton>(&login, "Button1");
+        for (int i = 0; i < 5; ++i) {
+            order << widget->objectName();
+            do
+                widget = widget->nextInFocusChain();
+            while (!(widget->focusPolicy() & Qt::TabFocus));
+        }
+        QCOMPARE(order, (QStringList{"Button1", "Button2", "benihatirla", "adi", "sifre"}));
+    }
+
     void credentialChecks_data()
     {
         QTest::addColumn<QString>("user");
