@@ -33,6 +33,7 @@ struct SearchJob {
     QString text;
     TSonucBilgisi session;
     std::unique_ptr<DSConnection> connection;
+    DataSet previous; // the last result, freed by the worker rather than the user-interface thread
     DataSet result;
     bool failed = true;
 };
@@ -116,7 +117,9 @@ void StockListTab::Ara()
     job->text = m_controls.araedit->text();
     job->session.Kopyala(m_sbilgi);
     job->connection = m_bagc.CloneConnection();
+    job->previous = std::move(m_stok);
     StartAsync([job] {
+        job->previous = DataSet();
         try {
             if (!OpenConnectionWithRetry(*job->connection, 0))
                 return;
