@@ -44,10 +44,6 @@ void TAsyncResim::setUrl(const QString &url)
     request.setTransferTimeout(TransferTimeoutMs);
     QNetworkReply *reply = FHTTPClient->get(request);
     FRequests.append(reply);
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply] {
-        if (iptal)
-            reply->abort();
-    });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { Geldi(reply); });
 }
 

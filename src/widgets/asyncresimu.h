@@ -38,5 +38,6 @@ private:
     QString FUrl;
     std::unique_ptr<QNetworkAccessManager> FHTTPClient;
     QList<QPointer<QNetworkReply>> FRequests;
+    // Set once the control is being destroyed: from then on no completion may touch it.
     bool iptal = false;
 };
