@@ -185,8 +185,11 @@ void tst_Grid::filtersCombineAndClear()
 
     grid.setColumnFilter("MARKA", {"BOSCH", "VALEO"});
     QCOMPARE(rowsOf(grid), std::vector<int>({0, 1, 2, 4}));
+    grid.setFocusedRow(4);
     grid.setColumnFilter("DURUM", {"Var", "Yolda"});
     QCOMPARE(rowsOf(grid), std::vector<int>({0, 4}));
+    QCOMPARE(grid.view()->verticalHeader()->count(), 2); // the view follows, not just the proxy
+    QCOMPARE(grid.focusedRow(), 4);                      // and keeps the focused row
     QVERIFY(grid.hasFilters());
     QCOMPARE(grid.columnFilter("MARKA"), QStringList({"BOSCH", "VALEO"}));
 

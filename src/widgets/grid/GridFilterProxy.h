@@ -42,6 +42,7 @@ private:
         std::vector<char> acceptedIds; // per text id of the column's value index
     };
     void refreshAcceptedIds() const;
+    void refilter();
 
     DataSetModel *m_model;
     mutable std::map<int, Filter> m_filters;
