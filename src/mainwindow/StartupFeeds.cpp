@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QTabWidget>
 
+#include <atomic>
 #include <memory>
 
 namespace vorpa {
@@ -31,6 +32,7 @@ namespace {
 struct FeedJob {
     std::unique_ptr<DSConnection> connection; // parameters only; each step copies it again
     TSonucBilgisi session;
+    std::shared_ptr<std::atomic<bool>> cancelled; // the window is gone: no further steps
 };
 
 // Runs f on the user-interface thread and waits for it; nothing once the feeds object is gone.
@@ -76,8 +78,11 @@ Banner fetchBanner(DSConnection &connection, QIODevice *(TServerMethods1Client::
 
 void runFeeds(FeedJob &job, const QPointer<StartupFeeds> &feeds)
 {
+    const auto go = [&job] { return !job.cancelled->load(); };
     onUiThread(feeds, [](StartupFeeds &f) { f.AnaBilgiAl(); });
 
+    if (!go())
+        return;
     if (auto connection = openCopy(job)) {
         QString text;
         {
@@ -88,18 +93,24 @@ void runFeeds(FeedJob &job, const QPointer<StartupFeeds> &feeds)
         onUiThread(feeds, [&text](StartupFeeds &f) { f.KayanYaziYaz(text); });
     }
 
+    if (!go())
+        return;
     if (auto connection = openCopy(job)) {
         const Banner banner = fetchBanner(*connection, &TServerMethods1Client::BannerResimVer2);
         connection->Close();
         onUiThread(feeds, [&banner](StartupFeeds &f) { f.UstBannerYaz(banner.announced, banner.bytes); });
     }
 
+    if (!go())
+        return;
     if (auto connection = openCopy(job)) {
         const Banner banner = fetchBanner(*connection, &TServerMethods1Client::BannerResimVer3);
         connection->Close();
         onUiThread(feeds, [&banner](StartupFeeds &f) { f.AltBannerYaz(banner.announced, banner.bytes); });
     }
 
+    if (!go())
+        return;
     if (auto connection = openCopy(job)) {
         std::optional<int> count;
         try {
@@ -112,10 +123,12 @@ void runFeeds(FeedJob &job, const QPointer<StartupFeeds> &feeds)
         onUiThread(feeds, [&count](StartupFeeds &f) { f.ReklamAdetYaz(count); });
     }
 
+    if (!go())
+        return;
     if (auto connection = openCopy(job)) {
         TServerMethods1Client proxy(*connection);
         ResultReader *rows = proxy.BalonGetir(&job.session);
-        while (rows && rows->next()) {
+        while (go() && rows && rows->next()) {
             const qint64 sepet = rows->intValue(0);
             const qint64 yeni = rows->intValue(1);
             const qint64 kampanya = rows->intValue(2);
@@ -140,6 +153,7 @@ void StartupFeeds::Start(std::function<void()> whenDone)
     auto job = std::make_shared<FeedJob>();
     job->connection = m_bagc.CloneConnection();
     job->session.Kopyala(m_sbilgi);
+    job->cancelled = m_cancelled;
     QPointer<StartupFeeds> self(this);
     StartAsync([job, self] { runFeeds(*job, self); })
         ->Await(
@@ -150,6 +164,11 @@ void StartupFeeds::Start(std::function<void()> whenDone)
                 emit finished();
             },
             this);
+}
+
+StartupFeeds::~StartupFeeds()
+{
+    m_cancelled->store(true);
 }
 
 void StartupFeeds::setCaption(QWidget *page, const QString &caption)

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -50,6 +52,8 @@ public:
 
     StartupFeeds(const Controls &controls, DSConnection &bagc, TSonucBilgisi &sbilgi, int &acilisadet,
                  QObject *parent = nullptr);
+    /// A running job stops before its next step.
+    ~StartupFeeds() override;
 
     /// Starts the job; whenDone runs on the user-interface thread once it has ended (also after
     /// a step that ended it with an error, which is then shown after whenDone).
@@ -81,6 +85,7 @@ private:
     TSonucBilgisi &m_sbilgi;
     int &m_acilisadet;
     bool m_running = false;
+    std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
 };
 
 } // namespace vorpa
