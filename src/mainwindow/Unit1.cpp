@@ -23,10 +23,31 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QStyle>
 #include <QTabBar>
 
+// The window's pictures live in the static windows library, which the linker would otherwise drop.
+static void initialiseMainWindowResources()
+{
+    Q_INIT_RESOURCE(anapencere);
+}
+
 namespace {
+
+// The general menu's 48 × 48 icon: three bars in the window's dark slate.
+QIcon menuIcon()
+{
+    QPixmap picture(48, 48);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(61, 65, 74));
+    for (int bar = 0; bar < 3; ++bar)
+        painter.drawRoundedRect(QRectF(8, 11 + bar * 11, 32, 5), 2.5, 2.5);
+    return QIcon(picture);
+}
 
 // The legend of the stock status icons, in the order the legend shows them.
 struct LegendEntry {
@@ -42,6 +63,7 @@ TForm1::TForm1(QWidget *parent)
     , FSbilgi(std::make_unique<TSonucBilgisi>())
     , FBagc(std::make_unique<vorpa::DSConnection>())
 {
+    initialiseMainWindowResources();
     ui->setupUi(this);
     FBasket = std::make_unique<vorpa::BasketLines>(this, *FBagc, *FSbilgi, sepet);
     BuildControls();
@@ -125,7 +147,8 @@ void TForm1::BuildControls()
     ui->GifResim1->loadPictureFile(QStringLiteral(":/anapencere/tekerlek.gif"));
     ui->GifResim1->setCenter(true);
     ui->GifResim1->setAnimate(true);
-    ui->Button3->setIcon(style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+    ui->Button3->setIcon(menuIcon());
+    ui->RxGIFAnimator2->setCenter(true);
 
     ui->aramaIkon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(24, 24));
     QFont searchFont(QStringLiteral("Tahoma"));
