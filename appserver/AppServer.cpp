@@ -49,8 +49,10 @@ AppServer::~AppServer()
 
 bool AppServer::prepareStore()
 {
-    if (m_store->hasSchema())
+    if (m_store->hasSchema()) {
+        m_store->ensureSearchIndex();
         return false;
+    }
     m_store->createSchema();
     SampleData::generate(*m_store, {m_options.seed, m_options.catalogueSize});
     return true;

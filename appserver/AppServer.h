@@ -33,7 +33,8 @@ public:
     AppServer(const AppServer &) = delete;
     AppServer &operator=(const AppServer &) = delete;
 
-    /// Creates the schema and the sample data when the database is new; true when it did.
+    /// Creates the schema and the sample data when the database is new (true), or brings an older
+    /// database up to the current indexes (false).
     bool prepareStore();
     /// Listens on both ports; false with a Turkish reason in error when either fails.
     bool start(QString *error = nullptr);

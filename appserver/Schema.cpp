@@ -111,7 +111,30 @@ const char *const kTables[] = {
     "CREATE INDEX istasyon_kullanici ON istasyon (KULLANICINO)",
 };
 
+// A trigram index over the stock search text, kept in step with stok by triggers: a search for
+// "%BOSCH%" then reads the few matching rows instead of scanning the whole catalogue. Case-
+// sensitive GLOB keeps the match exactly that of LIKE on the (already upper-cased) search text.
+const char *const kSqliteSearchIndex[] = {
+    "CREATE VIRTUAL TABLE stok_arama USING fts5(ARAMA, tokenize = 'trigram case_sensitive 1')",
+    "CREATE TRIGGER stok_arama_ekle AFTER INSERT ON stok BEGIN"
+    " INSERT INTO stok_arama (rowid, ARAMA) VALUES (new.STOKNO, new.ARAMA); END",
+    "CREATE TRIGGER stok_arama_sil AFTER DELETE ON stok BEGIN"
+    " DELETE FROM stok_arama WHERE rowid = old.STOKNO; END",
+    "CREATE TRIGGER stok_arama_degistir AFTER UPDATE OF STOKNO, ARAMA ON stok BEGIN"
+    " DELETE FROM stok_arama WHERE rowid = old.STOKNO;"
+    " INSERT INTO stok_arama (rowid, ARAMA) VALUES (new.STOKNO, new.ARAMA); END",
+    "INSERT INTO stok_arama (rowid, ARAMA) SELECT STOKNO, ARAMA FROM stok",
+};
+
 } // namespace
+
+QStringList searchIndexStatements()
+{
+    QStringList out;
+    for (const char *sql : kSqliteSearchIndex)
+        out << QString::fromLatin1(sql);
+    return out;
+}
 
 QStringList schemaStatements(bool sqlite)
 {
@@ -123,6 +146,8 @@ QStringList schemaStatements(bool sqlite)
         sql.replace(QLatin1String("{BLOB}"), sqlite ? QLatin1String("BLOB") : QLatin1String("BYTEA"));
         out << sql;
     }
+    if (sqlite)
+        out << searchIndexStatements();
     return out;
 }
 

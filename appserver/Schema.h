@@ -8,4 +8,11 @@ namespace vorpa {
 /// column types differ between the two.
 QStringList schemaStatements(bool sqlite);
 
+/// SQLite only: the trigram index of the stock search text, its triggers and its filling from
+/// the stock table (also run on a database made before the index existed).
+QStringList searchIndexStatements();
+
+/// The name of the trigram index table.
+inline constexpr const char *kSearchIndexTable = "stok_arama";
+
 } // namespace vorpa

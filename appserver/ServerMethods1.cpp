@@ -3,6 +3,7 @@
 #include "DateText.h"
 #include "PictureText.h"
 #include "QueryTable.h"
+#include "Schema.h"
 #include "Store.h"
 #include "StoreError.h"
 #include "TextRules.h"
@@ -162,11 +163,26 @@ DataSet ServerMethods1::VorpaStokAraGetir(const QString &kod, const TSonucBilgis
     requireSession(bilgi);
     if (kod.size() > 200)
         refuse(QStringLiteral("Arama metni çok uzun (en çok 200 karakter)."));
+    // Tokens of three letters or more are looked up in the trigram index; shorter ones give it
+    // nothing to look up and are matched on the rows it leaves (or on the catalogue alone).
+    QStringList indexed;
     QStringList conditions;
+    QVariantList indexedValues;
     QVariantList values;
     for (const QString &token : vorpa::text::searchTokens(kod)) {
-        conditions << QStringLiteral("s.ARAMA LIKE ? ESCAPE '\\'");
-        values << QStringLiteral("%") + vorpa::text::likeEscaped(token) + QStringLiteral("%");
+        if (m_store.isSqlite() && token.size() >= 3) {
+            // A token holds letters and digits only, so it needs no escaping in a GLOB pattern.
+            indexed << QStringLiteral("ARAMA GLOB ?");
+            indexedValues << QStringLiteral("*") + token + QStringLiteral("*");
+        } else {
+            conditions << QStringLiteral("s.ARAMA LIKE ? ESCAPE '\\'");
+            values << QStringLiteral("%") + vorpa::text::likeEscaped(token) + QStringLiteral("%");
+        }
+    }
+    if (!indexed.isEmpty()) {
+        conditions.prepend(QStringLiteral("s.STOKNO IN (SELECT rowid FROM %1 WHERE %2)")
+                               .arg(QLatin1String(vorpa::kSearchIndexTable), indexed.join(QStringLiteral(" AND "))));
+        values = indexedValues + values;
     }
     return stockQuery(conditions.join(QStringLiteral(" AND ")), values, kSearchLimit);
 }

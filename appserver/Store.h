@@ -33,6 +33,8 @@ public:
     bool hasSchema() const;
     /// Creates every table and index (in one transaction).
     void createSchema();
+    /// Adds the stock search index to a SQLite database made before it existed; true when it did.
+    bool ensureSearchIndex();
 
     /// Runs work inside one write transaction: committed when it returns, rolled back when it
     /// raises (the exception goes on). Writers wait for each other instead of failing.

@@ -3,12 +3,14 @@
 #include "ServerFixture.h"
 #include "Store.h"
 #include "StreamRead.h"
+#include "TextRules.h"
 #include "proxim.h"
 
 #include <QBuffer>
 #include <QDate>
 #include <QImage>
 #include <QImageReader>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <functional>
@@ -28,6 +30,32 @@ QByteArray readStream(QIODevice *stream, qint64 size)
 {
     const std::optional<QByteArray> bytes = vorpa::ReadStreamExactly(stream, size);
     return bytes ? *bytes : QByteArray();
+}
+
+/// The stock numbers a search should give, found the slow way: every token matched with LIKE
+/// over the whole catalogue, in the search's order and limit.
+QList<int> scannedStockNumbers(vorpa::Store &store, const QString &text)
+{
+    QStringList conditions{QStringLiteral("1 = 1")};
+    QVariantList values;
+    for (const QString &token : vorpa::text::searchTokens(text)) {
+        conditions << QStringLiteral("ARAMA LIKE ? ESCAPE '\\'");
+        values << QStringLiteral("%") + vorpa::text::likeEscaped(token) + QStringLiteral("%");
+    }
+    QSqlQuery q = store.run(QStringLiteral("SELECT STOKNO FROM stok WHERE %1 ORDER BY BARKOD LIMIT 2000")
+                                .arg(conditions.join(QStringLiteral(" AND "))), values);
+    QList<int> out;
+    while (q.next())
+        out << q.value(0).toInt();
+    return out;
+}
+
+QList<int> stockNumbers(DataSet rows)
+{
+    QList<int> out;
+    for (rows.first(); !rows.eof(); rows.next())
+        out << rows.fieldByName(QStringLiteral("STOK_STOKNO")).toInt();
+    return out;
 }
 
 } // namespace
@@ -160,6 +188,60 @@ private slots:
             const QString depot = all.fieldByName(QStringLiteral("DEPO2")).toString();
             QVERIFY(depot == QLatin1String("VAR") || depot == QLatin1String("YOK"));
         }
+    }
+
+    // The indexed search finds exactly what a scan of every row finds, for short and long tokens
+    // alike, and follows changes to the catalogue.
+    void indexedSearchMatchesAScan_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("brand") << "bosch";
+        QTest::newRow("two long words") << "fren balatası";
+        QTest::newRow("one letter") << "a";
+        QTest::newRow("two digits") << "12";
+        QTest::newRow("long and short words") << "BOSCH 1";
+        QTest::newRow("three letters, digits across separators") << "100 0 12";
+        QTest::newRow("repeated word") << "valeo VALEO";
+        QTest::newRow("no such part") << "QQQZZZ";
+        QTest::newRow("wildcards only") << "% _";
+        QTest::newRow("everything") << "";
+    }
+
+    void indexedSearchMatchesAScan()
+    {
+        QFETCH(QString, text);
+        vorpa::Store &store = fixture->server().store();
+        QCOMPARE(stockNumbers(proxy->VorpaStokAraGetir(text, &demo)), scannedStockNumbers(store, text));
+    }
+
+    void indexedSearchFollowsCatalogueChanges()
+    {
+        vorpa::Store &store = fixture->server().store();
+        const QString word = QStringLiteral("ZYXWVUT");
+        const int stock = store.scalar(QStringLiteral("SELECT MIN(STOKNO) FROM stok")).toInt();
+        const QString before = store.scalar(QStringLiteral("SELECT ARAMA FROM stok WHERE STOKNO = ?"), {stock}).toString();
+        store.run(QStringLiteral("UPDATE stok SET ARAMA = ARAMA || ' ' || ? WHERE STOKNO = ?"), {word, stock});
+        QCOMPARE(stockNumbers(proxy->VorpaStokAraGetir(word.toLower(), &demo)), QList<int>{stock});
+        store.run(QStringLiteral("UPDATE stok SET ARAMA = ? WHERE STOKNO = ?"), {before, stock});
+        QCOMPARE(proxy->VorpaStokAraGetir(word, &demo).recordCount(), 0);
+        QCOMPARE(stockNumbers(proxy->VorpaStokAraGetir(before.section(u' ', 0, 0), &demo)).contains(stock), true);
+    }
+
+    // A database made before the search index existed gets it when the server opens it.
+    void olderDatabaseGetsTheSearchIndex()
+    {
+        ServerFixture older(60);
+        vorpa::Store &store = older.server().store();
+        const QList<int> expected = scannedStockNumbers(store, QStringLiteral("BOSCH"));
+        QVERIFY(!expected.isEmpty());
+        for (const char *sql : {"DROP TRIGGER stok_arama_ekle", "DROP TRIGGER stok_arama_sil",
+                                "DROP TRIGGER stok_arama_degistir", "DROP TABLE stok_arama"})
+            store.run(QString::fromLatin1(sql));
+        older.restart();
+        auto olderConnection = older.connect();
+        TServerMethods1Client olderProxy(*olderConnection);
+        const TSonucBilgisi session = older.login(QStringLiteral("DEMO"));
+        QCOMPARE(stockNumbers(olderProxy.VorpaStokAraGetir(QStringLiteral("bosch"), &session)), expected);
     }
 
     void newAndCampaignLists()
