@@ -1,5 +1,7 @@
 #include "GridFooter.h"
 
+#include <algorithm>
+
 #include "GridLook.h"
 
 #include <QHeaderView>
@@ -63,12 +65,24 @@ void GridFooter::paintEvent(QPaintEvent *)
     p.setFont(font);
     const Texts &t = texts();
     const int top = 4;
+    // A summary wider than its narrow column (a count under an icon column) spreads to the right
+    // over columns without a summary of their own, rather than being cut.
+    QList<int> starts;
+    for (auto it = t.byColumn.begin(); it != t.byColumn.end(); ++it)
+        if (it.key() >= 0 && it.key() < m_header->count() && !m_header->isSectionHidden(it.key()))
+            starts.append(m_leftOffset + m_header->sectionViewportPosition(it.key()));
+    std::sort(starts.begin(), starts.end());
     for (auto it = t.byColumn.begin(); it != t.byColumn.end(); ++it) {
         const int column = it.key();
         if (column < 0 || column >= m_header->count() || m_header->isSectionHidden(column))
             continue;
         const int x = m_leftOffset + m_header->sectionViewportPosition(column);
-        const int w = m_header->sectionSize(column);
+        const auto next = std::upper_bound(starts.begin(), starts.end(), x);
+        const int room = (next == starts.end() ? width() : *next) - x;
+        int widest = 0;
+        for (const QString &text : *it)
+            widest = std::max(widest, p.fontMetrics().horizontalAdvance(text));
+        const int w = std::max(m_header->sectionSize(column), std::min(widest + 16, room));
         if (w <= 8)
             continue;
         for (int line = 0; line < it->size(); ++line) {
