@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace vorpa {
 
@@ -72,14 +73,8 @@ DataSet &DataSet::operator=(const DataSet &other)
 }
 
 DataSet::DataSet(DataSet &&other) noexcept
-    : m_columns(std::move(other.m_columns)), m_rowCount(other.m_rowCount), m_cursor(other.m_cursor),
-      m_active(other.m_active), m_nameIndex(std::move(other.m_nameIndex))
 {
-    other.m_columns.clear();
-    other.m_nameIndex.clear();
-    other.m_rowCount = 0;
-    other.m_cursor = 0;
-    other.m_active = false;
+    takeContentsOf(other);
 }
 
 DataSet &DataSet::operator=(DataSet &&other) noexcept
@@ -87,24 +82,41 @@ DataSet &DataSet::operator=(DataSet &&other) noexcept
     if (this == &other)
         return *this;
     notifyAboutToReset();
+    m_editing = false;
+    m_editRow = -1;
+    m_editBuffer.clear();
+    takeContentsOf(other);
+    notifyReset();
+    return *this;
+}
+
+// The views of a moved-from dataset stay attached to it, so they are told that it is now empty.
+void DataSet::takeContentsOf(DataSet &other)
+{
+    other.notifyAboutToReset();
     m_columns = std::move(other.m_columns);
     m_nameIndex = std::move(other.m_nameIndex);
     m_rowCount = other.m_rowCount;
     m_cursor = other.m_cursor;
     m_active = other.m_active;
-    m_editing = false;
-    m_editRow = -1;
-    m_editBuffer.clear();
     other.m_columns.clear();
     other.m_nameIndex.clear();
     other.m_rowCount = 0;
     other.m_cursor = 0;
     other.m_active = false;
-    notifyReset();
-    return *this;
+    other.m_editing = false;
+    other.m_editRow = -1;
+    other.m_editBuffer.clear();
+    other.notifyReset();
 }
 
-DataSet::~DataSet() = default;
+DataSet::~DataSet()
+{
+    // Views hold a pointer to this dataset; they drop it here rather than read freed memory.
+    const std::vector<DataSetListener *> listeners = std::exchange(m_listeners, {});
+    for (DataSetListener *l : listeners)
+        l->dataSetDestroyed();
+}
 
 void DataSet::rebuildNameIndex()
 {

@@ -45,6 +45,8 @@ public:
     virtual void dataSetReset() = 0;
     /// One row's values changed in place (Post, setValue).
     virtual void dataSetRowChanged(int row) = 0;
+    /// The dataset is being destroyed: forget it, it must not be read or detached from again.
+    virtual void dataSetDestroyed() {}
 };
 
 /// The in-memory table every list of the client is built on: typed columns stored column-wise,
@@ -157,6 +159,7 @@ private:
     void notifyAboutToReset();
     void notifyReset();
     void notifyRowChanged(int row);
+    void takeContentsOf(DataSet &other);
 
     std::vector<Column> m_columns;
     int m_rowCount = 0;

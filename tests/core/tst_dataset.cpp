@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <memory>
+
 using vorpa::DataSet;
 using vorpa::DataSetError;
 using vorpa::FieldDef;
@@ -11,7 +13,8 @@ using vorpa::FieldType;
 
 namespace {
 
-/// Records what a dataset tells its views, in order.
+/// Records what a dataset tells its views, in order. Declare it before the dataset it watches:
+/// the dataset tells its views when it dies.
 class Recorder : public vorpa::DataSetListener {
 public:
     QStringList events;
@@ -26,6 +29,12 @@ public:
             dataSet->removeListener(this);
     }
     void dataSetRowChanged(int row) override { events << QStringLiteral("row %1").arg(row); }
+    void dataSetDestroyed() override
+    {
+        events << "destroyed";
+        if (detachOnReset)
+            dataSet->removeListener(this); // a view may still detach while told
+    }
 };
 
 DataSet stockList()
@@ -73,6 +82,8 @@ private slots:
     void listenerMayDetachWhileTold();
     void deleteRows();
     void copiesDoNotShareViews();
+    void destructionTellsViews();
+    void movedFromDataSetTellsItsViews();
     void floatDisplayFormat();
     void hasRows();
     void hasSelectedRows_data();
@@ -130,8 +141,8 @@ void TestDataSet::buildRowByRow()
 
 void TestDataSet::badRowIsNotAdded()
 {
-    DataSet ds = stockList();
     Recorder views;
+    DataSet ds = stockList();
     ds.addListener(&views);
     ds.setRecNo(1);
     const QString error = errorOf([&] { ds.appendRow({105, "FR-500", "on iki"}); });
@@ -224,8 +235,8 @@ void TestDataSet::fieldByName()
 
 void TestDataSet::editPostCancel()
 {
-    DataSet ds = stockList();
     Recorder views;
+    DataSet ds = stockList();
     ds.addListener(&views);
     ds.setRecNo(1);
     QVERIFY(!errorOf([&] { ds.setFieldValue("SEC", 0); }).isEmpty());
@@ -287,8 +298,8 @@ void TestDataSet::badPostKeepsRow()
 
 void TestDataSet::listeners()
 {
-    DataSet ds = stockList();
     Recorder views;
+    DataSet ds = stockList();
     ds.addListener(&views);
     ds.addListener(&views); // attached once only
 
@@ -321,9 +332,9 @@ void TestDataSet::listeners()
 
 void TestDataSet::listenerMayDetachWhileTold()
 {
-    DataSet ds = stockList();
     Recorder first;
     Recorder second;
+    DataSet ds = stockList();
     first.dataSet = &ds;
     first.detachOnReset = true;
     ds.addListener(&first);
@@ -365,8 +376,8 @@ void TestDataSet::deleteRows()
 
 void TestDataSet::copiesDoNotShareViews()
 {
-    DataSet ds = stockList();
     Recorder views;
+    DataSet ds = stockList();
     ds.addListener(&views);
     DataSet copy(ds);
     copy.setValue(0, 1, "KOPYA");
@@ -381,6 +392,64 @@ void TestDataSet::copiesDoNotShareViews()
     DataSet moved(std::move(copy));
     QCOMPARE(moved.fieldIndex("KOD"), 1);
     QCOMPARE(moved.recordCount(), 3);
+}
+
+void TestDataSet::destructionTellsViews()
+{
+    Recorder told;
+    Recorder detaching;
+    Recorder removed;
+    {
+        auto ds = std::make_unique<DataSet>(stockList());
+        detaching.dataSet = ds.get();
+        detaching.detachOnReset = true;
+        ds->addListener(&told);
+        ds->addListener(&detaching);
+        ds->addListener(&removed);
+        ds->removeListener(&removed);
+        ds->disableControls(); // dying in the middle of a refill still tells the views
+        ds.reset();
+    }
+    QCOMPARE(told.events, QStringList({"about", "destroyed"}));
+    QCOMPARE(detaching.events, QStringList({"about", "destroyed"}));
+    QVERIFY(removed.events.isEmpty());
+}
+
+void TestDataSet::movedFromDataSetTellsItsViews()
+{
+    Recorder sourceViews;
+    DataSet source = stockList();
+    source.addListener(&sourceViews);
+    source.setRecNo(1);
+    source.edit();
+
+    DataSet moved(std::move(source));
+    QCOMPARE(sourceViews.events, QStringList({"about", "reset"}));
+    QCOMPARE(source.recordCount(), 0);
+    QVERIFY(!source.isActive());
+    QVERIFY(!source.isEditing()); // no edit left on a row that went away
+    QCOMPARE(moved.recordCount(), 3);
+
+    // Assigning by move resets the views of both sides; the target keeps its own views.
+    Recorder targetViews;
+    DataSet target;
+    target.addListener(&targetViews);
+    sourceViews.events.clear();
+    source = std::move(moved);
+    QCOMPARE(sourceViews.events, QStringList({"about", "reset"}));
+    QCOMPARE(source.recordCount(), 3);
+    target = std::move(source);
+    QCOMPARE(targetViews.events, QStringList({"about", "reset"}));
+    QCOMPARE(sourceViews.events, QStringList({"about", "reset", "about", "reset"}));
+    QCOMPARE(target.recordCount(), 3);
+    QCOMPARE(source.recordCount(), 0);
+
+    // The views went with neither move: each side still tells only its own.
+    targetViews.events.clear();
+    sourceViews.events.clear();
+    target.setValue(0, 1, "X");
+    QCOMPARE(targetViews.events, QStringList({"row 0"}));
+    QVERIFY(sourceViews.events.isEmpty());
 }
 
 void TestDataSet::floatDisplayFormat()
