@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 #include "PictureText.h"
+#include "OrderSql.h"
 #include "QueryTable.h"
 #include "Schema.h"
 #include "Store.h"
@@ -29,8 +30,7 @@ const QString kStockSelect = QStringLiteral(
     " s.ELDEKI - COALESCE(a.ALINAN, 0), s.PKOD, s.KDV, COALESCE(a.ALINAN, 0), s.VERILENSIPARIS, s.LISTEFIYAT1,"
     " s.KAMPFIYAT, s.FIYAT, s.Y, s.K, s.INDIRIMYAZI, s.NETFIYAT, s.KDVDAHIL, s.IND1, s.IND2, s.IND3, s.IND4, s.IND1,"
     " s.LISTEFIYAT1, s.ELDEKI"
-    " FROM stok s LEFT JOIN (SELECT STOKNO, SUM(KALAN) AS ALINAN FROM siparis_satir WHERE KALAN > 0 GROUP BY STOKNO) a"
-    " ON a.STOKNO = s.STOKNO");
+    " FROM stok s") + vorpa::sql::undeliveredOrdersJoin(QStringLiteral("s.STOKNO"));
 
 const QList<FieldDef> kStockFields = {
     intField("DURUM"), textField("DEPO2"), textField("OEM1"), textField("OEM2"), textField("OEM3"),
@@ -46,15 +46,6 @@ const QList<FieldDef> kStockFields = {
 
 // Most searches are narrow; an empty or very short text would otherwise ship the whole catalogue.
 constexpr int kSearchLimit = 2000;
-
-QSqlQuery bound(QSqlDatabase &db, const QString &sql, const QVariantList &values)
-{
-    QSqlQuery query = Store::prepare(db, sql);
-    for (int i = 0; i < values.size(); ++i)
-        Store::bind(query, i, values[i]);
-    Store::exec(query);
-    return query;
-}
 
 } // namespace
 
@@ -113,8 +104,11 @@ DataSet ServerMethods1::stockQuery(const QString &where, const QVariantList &val
     sql += QStringLiteral(" ORDER BY s.BARKOD");
     if (limit > 0)
         sql += QStringLiteral(" LIMIT %1").arg(limit);
-    QSqlDatabase db = m_store.database();
-    QSqlQuery query = bound(db, sql, values);
+    if (m_store.isSqlite()) {
+        QSqlDatabase db = m_store.database();
+        return vorpa::sqliteQueryToDataSet(db, sql, values, kStockFields);
+    }
+    QSqlQuery query = m_store.run(sql, values);
     return vorpa::queryToDataSet(query, kStockFields);
 }
 

@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 #include "LineAmounts.h"
+#include "OrderSql.h"
 #include "QueryTable.h"
 #include "Store.h"
 #include "StoreError.h"
@@ -25,10 +26,6 @@ using vorpa::textField;
 
 namespace {
 
-const QString kOrderState = QStringLiteral(
-    "CASE o.DURUM WHEN 2 THEN 'Alındı' WHEN 3 THEN 'Onaylandı' WHEN 4 THEN 'Görüldü' WHEN 5 THEN 'Parçalı Hazırlandı'"
-    " WHEN 6 THEN 'Hazırlandı' WHEN 7 THEN 'Sevk Edildi' ELSE '' END");
-
 const QString kOrderLineSelect = QStringLiteral(
     "SELECT l.SIRANO, l.SIPARISNO, l.CARINO, o.TARIH, 0, l.STOKNO, l.VERILISTARIHI, l.BARKOD, s.FINISHKOD, s.OEMNO,"
     " l.STOKADI, l.MIKTAR, l.BIRIMFIYAT, l.ILKFIYAT, l.TUTAR, l.INDIRIMYAZI, l.INDIRIMORANI1, l.INDIRIMORANI2,"
@@ -36,13 +33,12 @@ const QString kOrderLineSelect = QStringLiteral(
     " o.KURTL, l.VERENIDNO, COALESCE(u.ADI, ''), substr(l.VERILISTARIHI, 12, 5), o.TESLIMID, o.KARGOID, l.STOKADI,"
     " l.SIPARISNO, l.VERENIDNO, c.CARIKOD, c.CARIADI, s.OEM1, s.OEM2, s.OEM3, s.OEM4, l.STOKNO, s.URETICIKODU,"
     " s.DIGERADI, s.DPKOD, s.MARKA, s.MODEL, s.ANAGRUP, s.OZELKOD, s.PKOD, COALESCE(t.ADI, ''), COALESCE(k.ADI, ''),"
-    " l.TESLIMEDILEN, l.KALAN, l.SIRANO, s.ELDEKI, s.DURUM, COALESCE(a.ALINAN, 0), s.VERILENSIPARIS, ") + kOrderState +
-    QStringLiteral(
+    " l.TESLIMEDILEN, l.KALAN, l.SIRANO, s.ELDEKI, s.DURUM, COALESCE(a.ALINAN, 0), s.VERILENSIPARIS, ")
+    + vorpa::sql::orderStateText() + QStringLiteral(
     " FROM siparis_satir l JOIN siparis o ON o.IDNO = l.SIPARISNO JOIN stok s ON s.STOKNO = l.STOKNO"
     " JOIN cari c ON c.CARINO = l.CARINO LEFT JOIN kullanici u ON u.SIRANO = l.VERENIDNO"
-    " LEFT JOIN teslim t ON t.ID = o.TESLIMID LEFT JOIN kargo_turu k ON k.ID = o.KARGOID"
-    " LEFT JOIN (SELECT STOKNO, SUM(KALAN) AS ALINAN FROM siparis_satir WHERE KALAN > 0 GROUP BY STOKNO) a"
-    " ON a.STOKNO = l.STOKNO");
+    " LEFT JOIN teslim t ON t.ID = o.TESLIMID LEFT JOIN kargo_turu k ON k.ID = o.KARGOID")
+    + vorpa::sql::undeliveredOrdersJoin(QStringLiteral("l.STOKNO"));
 
 const QList<FieldDef> kOrderLineFields = {
     intField("SIRANO"), intField("SIPARISNO"), intField("CARINO"), dateField("TARIH"), intField("AKTAR"),
@@ -133,7 +129,7 @@ DataSet ServerMethods1::OncekiSiparisler(int carino)
     requireCustomer(carino);
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT o.CARINO, o.IDNO, o.TARIH, o.KUR, o.KURTL, o.VERENIDNO, COALESCE(k.ADI, ''), COALESCE(t.ADI, ''),"
-        " COALESCE(u.ADI, ''), c.CARIKOD, c.CARIADI, o.VERGI, o.NETTUTAR, o.TUTAR, ") + kOrderState + QStringLiteral(
+        " COALESCE(u.ADI, ''), c.CARIKOD, c.CARIADI, o.VERGI, o.NETTUTAR, o.TUTAR, ") + vorpa::sql::orderStateText() + QStringLiteral(
         ", COALESCE(f.ADI, ''), o.ACIKLAMA, o.ALANNOTU"
         " FROM siparis o JOIN cari c ON c.CARINO = o.CARINO LEFT JOIN kargo_turu k ON k.ID = o.KARGOID"
         " LEFT JOIN teslim t ON t.ID = o.TESLIMID LEFT JOIN kullanici u ON u.SIRANO = o.VERENIDNO"
@@ -156,7 +152,7 @@ DataSet ServerMethods1::SiparisAyrintisi2(int carino, int idnosu)
 std::unique_ptr<TSiparisDipAyrinti> ServerMethods1::SiparisAytintisiDip(int carino, int siranosu)
 {
     QSqlQuery q = m_store.run(QStringLiteral(
-        "SELECT o.CARINO, o.ACIKLAMA, ") + kOrderState + QStringLiteral(
+        "SELECT o.CARINO, o.ACIKLAMA, ") + vorpa::sql::orderStateText() + QStringLiteral(
         ", COALESCE(u.ADI, ''), COALESCE(f.ADI, ''), o.ALANNOTU, COALESCE(t.ADI, ''), COALESCE(k.ADI, ''), o.SATICINOTU"
         " FROM siparis o LEFT JOIN kullanici u ON u.SIRANO = o.VERENIDNO LEFT JOIN kargo_firma f ON f.SIRANO = o.KARGOFIRMANO"
         " LEFT JOIN teslim t ON t.ID = o.TESLIMID LEFT JOIN kargo_turu k ON k.ID = o.KARGOID WHERE o.IDNO = ?"), {siranosu});

@@ -1,6 +1,7 @@
 #include "ServerMethods1.h"
 
 #include "DateText.h"
+#include "OrderSql.h"
 #include "PdfDocument.h"
 #include "QueryTable.h"
 #include "Store.h"
@@ -273,9 +274,8 @@ DataSet ServerMethods1::RaporAlinanSiparisler(const TSonucBilgisi *bilgi, double
     const auto [from, until] = dayRange(tarih1, tarih2);
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT COALESCE(sa.ADI, ''), o.IDNO, o.CARINO, o.TARIH, o.KUR, o.KURTL, o.VERENIDNO, COALESCE(k.ADI, ''),"
-        " COALESCE(t.ADI, ''), COALESCE(u.ADI, ''), c.CARIKOD, c.CARIADI,"
-        " CASE o.DURUM WHEN 2 THEN 'Alındı' WHEN 3 THEN 'Onaylandı' WHEN 4 THEN 'Görüldü' WHEN 5 THEN 'Parçalı Hazırlandı'"
-        " WHEN 6 THEN 'Hazırlandı' WHEN 7 THEN 'Sevk Edildi' ELSE '' END, COALESCE(f.ADI, ''), o.VERGI, o.NETTUTAR, o.TUTAR"
+        " COALESCE(t.ADI, ''), COALESCE(u.ADI, ''), c.CARIKOD, c.CARIADI, ") + vorpa::sql::orderStateText() + QStringLiteral(
+        ", COALESCE(f.ADI, ''), o.VERGI, o.NETTUTAR, o.TUTAR"
         " FROM siparis o JOIN cari c ON c.CARINO = o.CARINO LEFT JOIN satici sa ON sa.SATICINO = c.SATICINO"
         " LEFT JOIN kargo_turu k ON k.ID = o.KARGOID LEFT JOIN teslim t ON t.ID = o.TESLIMID"
         " LEFT JOIN kullanici u ON u.SIRANO = o.VERENIDNO LEFT JOIN kargo_firma f ON f.SIRANO = o.KARGOFIRMANO"

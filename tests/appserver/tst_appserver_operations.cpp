@@ -1,7 +1,9 @@
 #include "PictureText.h"
+#include "QueryTable.h"
 #include "RemoteError.h"
 #include "ServerFixture.h"
 #include "Store.h"
+#include "StoreError.h"
 #include "StreamRead.h"
 #include "TextRules.h"
 #include "proxim.h"
@@ -11,6 +13,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -244,6 +247,43 @@ private slots:
         QCOMPARE(stockNumbers(olderProxy.VorpaStokAraGetir(QStringLiteral("bosch"), &session)), expected);
     }
 
+    // The direct SQLite copy gives the same cells as the copy through QtSql: every column type,
+    // nulls, stored date texts, Turkish text, blobs and bound values of each kind.
+    void directCopyMatchesTheQtSqlCopy()
+    {
+        QTemporaryDir dir;
+        vorpa::Store store(dir.filePath(QStringLiteral("copy.db")));
+        store.run(QStringLiteral("CREATE TABLE t (I INTEGER, D DOUBLE PRECISION, S VARCHAR(20), T VARCHAR(19), B INTEGER,"
+                                 " R BLOB)"));
+        const QVariantList rows[] = {
+            {7, 2.5, QStringLiteral("Şişe ığdır"), QStringLiteral("2026-03-04 10:20:30"), 1, QByteArray("\x00\x01z", 3)},
+            {QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()},
+            {-2000000000, 1e-7, QString(), QStringLiteral("2025-12-31 00:00:00"), 0, QByteArray()},
+        };
+        for (const QVariantList &row : rows)
+            store.run(QStringLiteral("INSERT INTO t VALUES (?, ?, ?, ?, ?, ?)"), row);
+        const QList<vorpa::FieldDef> fields = {vorpa::intField("I"), vorpa::doubleField("D"), vorpa::textField("S"),
+                                               vorpa::dateField("T"), {QStringLiteral("B"), vorpa::FieldType::Boolean},
+                                               {QStringLiteral("R"), vorpa::FieldType::Bytes}};
+        const QString sql = QStringLiteral("SELECT I, D, S, T, B, R FROM t WHERE S IS NULL OR S <> ? OR I > ? OR D < ?"
+                                           " ORDER BY rowid");
+        const QVariantList values = {QStringLiteral("yok"), 0, 100.0};
+        QSqlQuery query = store.run(sql, values);
+        const DataSet expected = vorpa::queryToDataSet(query, fields);
+        QSqlDatabase db = store.database();
+        const DataSet actual = vorpa::sqliteQueryToDataSet(db, sql, values, fields);
+        QCOMPARE(actual.recordCount(), 3);
+        QCOMPARE(actual.recordCount(), expected.recordCount());
+        for (int r = 0; r < expected.recordCount(); ++r) {
+            for (int c = 0; c < expected.fieldCount(); ++c) {
+                QCOMPARE(actual.isNull(r, c), expected.isNull(r, c));
+                QCOMPARE(actual.value(r, c), expected.value(r, c));
+            }
+        }
+        QCOMPARE(actual.stringValue(0, 2), QStringLiteral("Şişe ığdır"));
+        QVERIFY_THROWS_EXCEPTION(vorpa::StoreError, vorpa::sqliteQueryToDataSet(db, QStringLiteral("SELECT X FROM t"), {}, fields));
+    }
+
     void newAndCampaignLists()
     {
         DataSet fresh = proxy->YenilerVer2(demo.CARINO());
@@ -461,8 +501,16 @@ private slots:
         const QDate today = QDate::currentDate();
         vorpa::ResultReader *orders = proxy->RaporAlinanSiparisler(&manager, dateNumber(today.addDays(-365)), dateNumber(today));
         QCOMPARE(orders->columnType(orders->columnIndex(QStringLiteral("IDNO"))), vorpa::FieldType::Double);
-        QCOMPARE(orders->toDataSet().recordCount(),
+        DataSet reported = orders->toDataSet();
+        QCOMPARE(reported.recordCount(),
                  fixture->server().store().scalar(QStringLiteral("SELECT COUNT(*) FROM siparis")).toInt());
+        // The report and the dealer's own order list name every order's state alike.
+        DataSet own = proxy->OncekiSiparisler(demo.CARINO())->toDataSet();
+        QVERIFY(own.recordCount() > 0);
+        for (own.first(); !own.eof(); own.next()) {
+            QVERIFY(reported.locate(QStringLiteral("IDNO"), own.fieldByName(QStringLiteral("IDNO")).toDouble()));
+            QCOMPARE(reported.fieldByName(QStringLiteral("DURUM")).toString(), own.fieldByName(QStringLiteral("DURUM")).toString());
+        }
         QCOMPARE(proxy->RaporAlinanSiparisler(&manager, dateNumber(today.addDays(1)), dateNumber(today.addDays(2)))
                      ->toDataSet().recordCount(), 0);
         DataSet best = proxy->RaporEnCokSatilanStoklar(&manager, dateNumber(today.addDays(-365)), dateNumber(today))->toDataSet();
