@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <memory>
+
 using namespace vorpa;
 
 namespace {
@@ -75,6 +77,8 @@ private slots:
 
     void reloadWhileAttachedLeavesNoStaleRows();
     void refillWhileDetached();
+    void destroyedDataSetLeavesGridEmpty_data();
+    void destroyedDataSetLeavesGridEmpty();
     void columnStateSurvivesReload();
     void columnChooserListsOfferedColumns();
     void weightLayoutOnTheGrid();
@@ -474,6 +478,64 @@ void tst_Grid::refillWhileDetached()
     grid.endUpdate();
     QCOMPARE(grid.rowCount(), 2);
     QCOMPARE(grid.model()->cellText(1, grid.columnIndex("STOKNO")), QString("8"));
+}
+
+void tst_Grid::destroyedDataSetLeavesGridEmpty_data()
+{
+    QTest::addColumn<bool>("midRefill"); // destroyed between disableControls and enableControls
+    QTest::addColumn<QString>("groupBy");
+
+    QTest::newRow("shown") << false << QString();
+    QTest::newRow("grouped") << false << QString("MARKA");
+    QTest::newRow("during a refill") << true << QString();
+}
+
+void tst_Grid::destroyedDataSetLeavesGridEmpty()
+{
+    QFETCH(bool, midRefill);
+    QFETCH(QString, groupBy);
+
+    auto ds = std::make_unique<DataSet>();
+    fillStock(*ds);
+    DataGrid grid;
+    grid.setColumns(stockColumns());
+    grid.setSummaries({{SummaryKind::Count, "ADI"}, {SummaryKind::Sum, "FIYAT"}});
+    grid.setDataSet(ds.get());
+    grid.setGroupBy(groupBy);
+    grid.resize(800, 400);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.setFocusedRow(2);
+    grid.setFocusedColumn("ADI");
+    QVERIFY(grid.incrementalSearch("ı"));
+    if (midRefill) {
+        ds->disableControls();
+        ds->clearRows();
+    }
+
+    QSignalSpy resets(grid.model(), &QAbstractItemModel::modelReset);
+    ds.reset();
+    QCOMPARE(resets.size(), 1); // a reset begun by the refill is ended, not left open
+    QCOMPARE(grid.dataSet(), nullptr);
+    QCOMPARE(grid.model()->dataSet(), nullptr);
+    QCOMPARE(grid.rowCount(), 0);
+    QCOMPARE(grid.view()->model()->rowCount(), 0);
+    QCOMPARE(grid.focusedRow(), -1);
+    QCOMPARE(grid.searchText(), QString());
+    QCOMPARE(grid.summaryText(0), "0");
+    QCOMPARE(grid.summaryText(1), QString());
+    QVERIFY(grid.filterValues("MARKA").isEmpty());
+    QCOMPARE(grid.model()->cellText(0, grid.columnIndex("ADI")), QString());
+    grid.repaint(); // painting must not reach the freed rows
+    QTest::keyClicks(grid.view(), "b");
+
+    // The grid is usable again with another dataset, and detaching later touches nothing freed.
+    DataSet next;
+    fillStock(next);
+    grid.setDataSet(&next);
+    QCOMPARE(grid.rowCount(), 5);
+    QCOMPARE(grid.summaryText(0), "5");
+    grid.setDataSet(nullptr);
 }
 
 void tst_Grid::columnStateSurvivesReload()

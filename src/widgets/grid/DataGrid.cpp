@@ -144,6 +144,12 @@ DataGrid::DataGrid(QWidget *parent) : QWidget(parent)
             emit rowDoubleClicked(row, index.column());
     });
 
+    // A dataset destroyed under the grid leaves it empty, with nothing of its rows kept.
+    connect(m_model, &DataSetModel::dataSetLost, this, [this] {
+        clearSearch();
+        forgetRowCaches();
+    });
+
     connectSelection();
     applyLook();
     setSortingEnabled(true);
@@ -279,6 +285,11 @@ void DataGrid::setDataSet(DataSet *dataSet)
 {
     clearSearch();
     m_model->setDataSet(dataSet);
+    forgetRowCaches();
+}
+
+void DataGrid::forgetRowCaches()
+{
     for (QStyledItemDelegate *d : m_delegates)
         if (auto *picture = qobject_cast<PictureCellDelegate *>(d))
             picture->clearCache();

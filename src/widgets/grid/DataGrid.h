@@ -62,6 +62,7 @@ public:
 
     // --- data --------------------------------------------------------------------------
     /// Shows dataSet; nullptr detaches (no rows, the dataset is not read again until attached).
+    /// A dataset destroyed while shown detaches itself: the grid then shows no rows.
     void setDataSet(DataSet *dataSet);
     DataSet *dataSet() const;
     /// Suspends painting and self-layout; calls nest. The last endUpdate repaints once.
@@ -174,6 +175,7 @@ private:
     void connectSelection();
     void updateGroupSpans();
     void refreshFooter();
+    void forgetRowCaches();
     bool handleKey(QKeyEvent *event);
     void setSearchHighlight(int viewRow, int column, int length);
     bool isFilterable(int column) const;

@@ -147,6 +147,20 @@ void DataSetModel::dataSetRowChanged(int row)
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
+void DataSetModel::dataSetDestroyed()
+{
+    // A reset begun by the dataset (disabled controls, a refill) ends here, as it never will.
+    if (!m_inReset)
+        beginResetModel();
+    m_dataSet = nullptr;
+    m_inReset = false;
+    m_rows = 0;
+    resolveFields();
+    invalidate();
+    endResetModel();
+    emit dataSetLost();
+}
+
 int DataSetModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rows;

@@ -72,6 +72,11 @@ public:
     void dataSetAboutToReset() override;
     void dataSetReset() override;
     void dataSetRowChanged(int row) override;
+    void dataSetDestroyed() override;
+
+signals:
+    /// The shown dataset was destroyed; the model now shows no rows and holds no dataset.
+    void dataSetLost();
 
 private:
     void resolveFields();
