@@ -58,7 +58,7 @@ QList<GridColumn> StockListGrid::columns()
       << column(QStringLiteral("Kampanyalı Fiyat"), "KAMPFIYAT", 2, Shown, K::Number)
       << column(QStringLiteral("Liste Fiyatı"), "FIYAT", 2, Hidden, K::Number)
       << column(QStringLiteral("Yeni"), "Y", 1, Shown, K::YesNo)
-      << column(QStringLiteral("Kampanyalı"), "K", 1, Shown, K::YesNo)
+      << column(QStringLiteral("Kampanyalı"), "K", 1, Shown, K::YesOnly)
       << column(QStringLiteral("İndirim Oran"), "INDIRIMYAZI", 2, Shown, K::CenteredText)
       << column(QStringLiteral("Net Fiyatı"), "NETFIYAT", 2, Shown, K::Number)
       << column(QStringLiteral("KDV Dahil Fiyat"), "KDVDAHIL", 3, Shown, K::Number);

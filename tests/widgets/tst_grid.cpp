@@ -121,6 +121,11 @@ void tst_Grid::displayTexts_data()
                                   << "";
     QTest::newRow("yes") << int(FieldType::Int32) << QVariant(1) << "" << int(ColumnKind::YesNo) << "Evet" << "";
     QTest::newRow("no") << int(FieldType::Int32) << QVariant(0) << "" << int(ColumnKind::YesNo) << "Hayır" << "";
+    QTest::newRow("yes-only flag set") << int(FieldType::Int32) << QVariant(1) << "" << int(ColumnKind::YesOnly)
+                                       << "Evet" << "";
+    // Unlike a yes/no flag, a clear yes-only flag shows neither an icon nor a description.
+    QTest::newRow("yes-only flag clear") << int(FieldType::Int32) << QVariant(0) << "" << int(ColumnKind::YesOnly)
+                                         << "" << "";
     QTest::newRow("check box") << int(FieldType::Int32) << QVariant(1) << "" << int(ColumnKind::CheckBox) << "Evet" << "";
     QTest::newRow("centred") << int(FieldType::String) << QVariant("%10+%5") << "" << int(ColumnKind::CenteredText)
                              << "%10+%5" << "%10+%5";
@@ -151,7 +156,8 @@ void tst_Grid::displayTexts()
 
     const ColumnKind k = ColumnKind(kind);
     const bool icon = !value.isNull() && !text.isEmpty()
-        && (k == ColumnKind::StatusIcon || k == ColumnKind::TextIcon || k == ColumnKind::PictureFlag || k == ColumnKind::YesNo);
+        && (k == ColumnKind::StatusIcon || k == ColumnKind::TextIcon || k == ColumnKind::PictureFlag || k == ColumnKind::YesNo
+            || k == ColumnKind::YesOnly);
     QCOMPARE(!model.data(model.index(0, 0), Qt::DecorationRole).value<QIcon>().isNull(), icon);
     if (k == ColumnKind::CheckBox)
         QCOMPARE(model.data(model.index(0, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));

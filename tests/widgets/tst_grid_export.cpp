@@ -93,6 +93,7 @@ private slots:
     void dialogAddsExtensionAndCancelWritesNothing();
     void unwritablePathGivesMessageAndNoFile();
     void replacesAnExistingFile();
+    void yesOnlyFlagExportsNothingForNo();
 
 private:
     QStringList m_messages;
@@ -275,6 +276,26 @@ void tst_GridExport::replacesAnExistingFile()
     QVERIFY2(grid.exportToExcel(path, &error), qPrintable(error));
     QCOMPARE(readSheet(path)["A1"].value, QString("Barkod"));
     QCOMPARE(leftovers(dir.path()), QStringList({"eski.xlsx"}));
+}
+
+void tst_GridExport::yesOnlyFlagExportsNothingForNo()
+{
+    QTemporaryDir dir;
+    DataSet ds({{"Y", FieldType::Int32}, {"K", FieldType::Int32}});
+    ds.appendRow({1, 1});
+    ds.appendRow({0, 0});
+    DataGrid grid;
+    grid.setColumns({{"Yeni", "Y", 1, Shown, Offered, ColumnKind::YesNo},
+                     {"Kampanyalı", "K", 1, Shown, Offered, ColumnKind::YesOnly}});
+    grid.setDataSet(&ds);
+    const QString path = dir.filePath("bayrak.xlsx");
+    QString error;
+    QVERIFY2(grid.exportToExcel(path, &error), qPrintable(error));
+    const QMap<QString, Cell> cells = readSheet(path);
+    QCOMPARE(cells["A2"].value, QString("Evet"));
+    QCOMPARE(cells["B2"].value, QString("Evet"));
+    QCOMPARE(cells["A3"].value, QString("Hayır"));
+    QVERIFY(cells["B3"].value.isEmpty());
 }
 
 QTEST_MAIN(tst_GridExport)

@@ -267,7 +267,8 @@ void DataGrid::rebuildDelegates()
         case ColumnKind::StatusIcon: d = new StatusIconDelegate(&m_context, this); break;
         case ColumnKind::TextIcon: d = new TextIconDelegate(&m_context, this); break;
         case ColumnKind::PictureFlag: d = new PictureFlagDelegate(&m_context, this); break;
-        case ColumnKind::YesNo: d = new YesNoDelegate(&m_context, this); break;
+        case ColumnKind::YesNo:
+        case ColumnKind::YesOnly: d = new YesNoDelegate(&m_context, this); break;
         case ColumnKind::CheckBox: d = new CheckBoxDelegate(&m_context, this); break;
         case ColumnKind::CenteredText: d = new CenteredTextDelegate(&m_context, this); break;
         case ColumnKind::MultiLineText: d = new MultiLineTextDelegate(&m_context, this); break;

@@ -22,7 +22,7 @@ namespace {
 bool isIconKind(ColumnKind kind)
 {
     return kind == ColumnKind::StatusIcon || kind == ColumnKind::TextIcon || kind == ColumnKind::PictureFlag
-        || kind == ColumnKind::YesNo;
+        || kind == ColumnKind::YesNo || kind == ColumnKind::YesOnly;
 }
 
 QIcon iconOf(ColumnKind kind, const QVariant &value)
@@ -32,6 +32,7 @@ QIcon iconOf(ColumnKind kind, const QVariant &value)
     case ColumnKind::TextIcon: return TextIconDelegate::iconFor(value);
     case ColumnKind::PictureFlag: return PictureFlagDelegate::iconFor(value);
     case ColumnKind::YesNo: return YesNoDelegate::iconFor(value);
+    case ColumnKind::YesOnly: return YesNoDelegate::iconFor(value, YesNoDelegate::NoShown::No);
     default: return {};
     }
 }
@@ -43,6 +44,7 @@ QString descriptionOf(ColumnKind kind, const QVariant &value)
     case ColumnKind::TextIcon: return TextIconDelegate::textFor(value);
     case ColumnKind::PictureFlag: return PictureFlagDelegate::textFor(value);
     case ColumnKind::YesNo: return YesNoDelegate::textFor(value);
+    case ColumnKind::YesOnly: return YesNoDelegate::textFor(value, YesNoDelegate::NoShown::No);
     case ColumnKind::CheckBox: return CheckBoxDelegate::textFor(value);
     default: return {};
     }

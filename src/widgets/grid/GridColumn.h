@@ -22,6 +22,7 @@ enum class ColumnKind {
     TextIcon,      // depot text "VAR" / "YOK" as an icon
     PictureFlag,   // 1 shows a picture icon, 0 nothing
     YesNo,         // 0 "Hayır", 1 "Evet" as icons
+    YesOnly,       // 1 "Evet" as an icon, 0 nothing at all (no icon, no description)
     CheckBox,      // ticked for 1, empty for 0
     CenteredText,  // text label, centred
     MultiLineText, // wrapped text on several lines

@@ -21,7 +21,7 @@ constexpr int MaxCellText = 32767; // Excel's limit for one cell
 bool isIconKind(ColumnKind kind)
 {
     return kind == ColumnKind::StatusIcon || kind == ColumnKind::TextIcon || kind == ColumnKind::PictureFlag
-        || kind == ColumnKind::YesNo || kind == ColumnKind::CheckBox;
+        || kind == ColumnKind::YesNo || kind == ColumnKind::YesOnly || kind == ColumnKind::CheckBox;
 }
 
 QByteArray cellUtf8(const QString &text)

@@ -115,7 +115,7 @@ inline QList<GridColumn> stockColumns()
         {"Liste Fiyatı", "LISTEFIYAT1", 2, Shown, Offered, ColumnKind::Number},
         {"Kampanyalı Fiyat", "KAMPFIYAT", 2, Shown, Offered, ColumnKind::Number},
         {"Yeni", "Y", 1, Shown, Offered, ColumnKind::YesNo},
-        {"Kampanyalı", "K", 1, Shown, Offered, ColumnKind::YesNo},
+        {"Kampanyalı", "K", 1, Shown, Offered, ColumnKind::YesOnly},
         {"İndirim Oran", "INDIRIMYAZI", 2, Shown, Offered, ColumnKind::CenteredText},
         {"Net Fiyatı", "NETFIYAT", 2, Shown, Offered, ColumnKind::Number},
         {"KDV Dahil Fiyat", "KDVDAHIL", 3, Shown, Offered, ColumnKind::Number},
