@@ -11,6 +11,7 @@
 #include <memory>
 
 namespace vorpa {
+class PdfDocument;
 class Store;
 }
 
@@ -118,6 +119,10 @@ private:
     Caller requireStaff(const TSonucBilgisi *record) const;
     void requireCustomer(int carino) const;
     double customerBalance(int carino) const;
+    /// The customer of invoice idnosu; refuses when idnosu names no invoice.
+    int invoiceCustomer(int idnosu) const;
+    /// A report document on one customer, headed with its name, its code and the salesperson.
+    vorpa::PdfDocument customerReport(const QString &title, int carino, const QString &saticiadi) const;
     vorpa::DataSet stockQuery(const QString &where, const QVariantList &values, int limit) const;
     vorpa::DataSet orderLines(const QString &where, const QVariantList &values) const;
     vorpa::DataSet customerList(const Caller &caller, const QString &where, const QVariantList &values) const;

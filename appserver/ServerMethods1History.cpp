@@ -186,8 +186,7 @@ DataSet ServerMethods1::CariEkstreVerVorpa(int carino)
 DataSet ServerMethods1::FaturaGetir(int carino, int idnosu)
 {
     requireCustomer(carino);
-    QSqlQuery head = m_store.run(QStringLiteral("SELECT CARINO, TURADI FROM cari_hareket WHERE IDNO = ?"), {idnosu});
-    if (!head.next() || head.value(0).toInt() != carino || !head.value(1).toString().contains(QStringLiteral("Fatura")))
+    if (invoiceCustomer(idnosu) != carino)
         refuse(QStringLiteral("Fatura bulunamadı (%1).").arg(idnosu));
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT s.OEMNO, s.ADI, s.FINISHKOD, s.MARKA, s.MODEL, s.ANAGRUP, s.BIRIM, f.MIKTAR, f.BIRIMFIYAT, f.TUTAR,"
@@ -220,11 +219,17 @@ DataSet ServerMethods1::FaturaGetir(int carino, int idnosu)
         textField("ENADI"), textField("PKOD"), textField("BELGENO"), intField("IDNO")});
 }
 
+int ServerMethods1::invoiceCustomer(int idnosu) const
+{
+    QSqlQuery head = m_store.run(QStringLiteral("SELECT CARINO, TURADI FROM cari_hareket WHERE IDNO = ?"), {idnosu});
+    if (!head.next() || !head.value(1).toString().contains(QStringLiteral("Fatura")))
+        refuse(QStringLiteral("Fatura bulunamadı (%1).").arg(idnosu));
+    return head.value(0).toInt();
+}
+
 DataSet ServerMethods1::FaturaAltGetir(int idnosu)
 {
-    QSqlQuery head = m_store.run(QStringLiteral("SELECT TURADI FROM cari_hareket WHERE IDNO = ?"), {idnosu});
-    if (!head.next() || !head.value(0).toString().contains(QStringLiteral("Fatura")))
-        refuse(QStringLiteral("Fatura bulunamadı (%1).").arg(idnosu));
+    invoiceCustomer(idnosu);
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT COALESCE(SUM(TUTAR), 0), COALESCE(SUM(TOPLAMINDIRIM), 0), COALESCE(SUM(NETTUTAR), 0),"
         " COALESCE(SUM(VERGI), 0), COALESCE(SUM(NETTUTAR + VERGI), 0) FROM fatura_satir WHERE FATURANO = ?"), {idnosu});

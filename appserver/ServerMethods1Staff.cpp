@@ -152,6 +152,18 @@ std::unique_ptr<TTusSonuclari> ServerMethods1::TusSonuclariVer(const TSonucBilgi
     return counts;
 }
 
+PdfDocument ServerMethods1::customerReport(const QString &title, int carino, const QString &saticiadi) const
+{
+    requireCustomer(carino);
+    QSqlQuery head = m_store.run(QStringLiteral("SELECT CARIKOD, CARIADI FROM cari WHERE CARINO = ?"), {carino});
+    head.next();
+    PdfDocument doc(title);
+    doc.addHeader(QStringLiteral("Cari:"), head.value(1).toString());
+    doc.addHeader(QStringLiteral("Cari Kod:"), head.value(0).toString());
+    doc.addHeader(QStringLiteral("Satıcı:"), saticiadi);
+    return doc;
+}
+
 QByteArray ServerMethods1::RaporGetir(int raporno, int bolum, int idno, int carino, const QString &saticiadi,
                                       double tarih1, double tarih2)
 {
@@ -168,13 +180,7 @@ QByteArray ServerMethods1::RaporGetir(int raporno, int bolum, int idno, int cari
     const QString toText = dayText(vorpa::dates::toText(QDate::fromString(until.left(10), QStringLiteral("yyyy-MM-dd")).addDays(-1)));
 
     if (raporno == 6 && carino > 0) {
-        requireCustomer(carino);
-        QSqlQuery head = m_store.run(QStringLiteral("SELECT CARIKOD, CARIADI, VADE FROM cari WHERE CARINO = ?"), {carino});
-        head.next();
-        PdfDocument doc(QStringLiteral("Cari Özeti"));
-        doc.addHeader(QStringLiteral("Cari:"), head.value(1).toString());
-        doc.addHeader(QStringLiteral("Cari Kod:"), head.value(0).toString());
-        doc.addHeader(QStringLiteral("Satıcı:"), saticiadi);
+        PdfDocument doc = customerReport(QStringLiteral("Cari Özeti"), carino, saticiadi);
         doc.addHeader(QStringLiteral("Tarih:"), toText);
         doc.setTable({QStringLiteral("Tarih"), QStringLiteral("Tür"), QStringLiteral("Evrak No"), QStringLiteral("Borç"),
                       QStringLiteral("Alacak"), QStringLiteral("Bakiye")},
@@ -234,13 +240,7 @@ QByteArray ServerMethods1::RaporGetir(int raporno, int bolum, int idno, int cari
     }
 
     if (raporno == 7) {
-        requireCustomer(carino);
-        QSqlQuery head = m_store.run(QStringLiteral("SELECT CARIKOD, CARIADI FROM cari WHERE CARINO = ?"), {carino});
-        head.next();
-        PdfDocument doc(QStringLiteral("Cari Alış Satış Tablosu (Satıcılı)"));
-        doc.addHeader(QStringLiteral("Cari:"), head.value(1).toString());
-        doc.addHeader(QStringLiteral("Cari Kod:"), head.value(0).toString());
-        doc.addHeader(QStringLiteral("Satıcı:"), saticiadi);
+        PdfDocument doc = customerReport(QStringLiteral("Cari Alış Satış Tablosu (Satıcılı)"), carino, saticiadi);
         doc.addHeader(QStringLiteral("Tarih Aralığı:"), fromText + QStringLiteral(" - ") + toText);
         doc.setTable({QStringLiteral("Tarih"), QStringLiteral("Evrak No"), QStringLiteral("Tür"), QStringLiteral("Satıcı"),
                       QStringLiteral("Satış"), QStringLiteral("İade")},

@@ -421,6 +421,12 @@ private slots:
         QCOMPARE(proxy->CariDurumVer(2), turkish.toString(std::round(balance * 100) / 100, 'f', 2));
         QVERIFY(statement.locate(QStringLiteral("TURADI"), QStringLiteral("Satış Faturası")));
         QVERIFY_THROWS_EXCEPTION(RemoteError, proxy->FaturaGetir(3, statement.fieldByName(QStringLiteral("IDNO")).toInt()));
+        // A collection or an unknown number is no invoice, whoever asks.
+        QVERIFY(statement.locate(QStringLiteral("TURADI"), QStringLiteral("Tahsilat")));
+        const int collectionNo = statement.fieldByName(QStringLiteral("IDNO")).toInt();
+        QVERIFY_THROWS_EXCEPTION(RemoteError, proxy->FaturaGetir(2, collectionNo));
+        QVERIFY_THROWS_EXCEPTION(RemoteError, proxy->FaturaAltGetir(collectionNo));
+        QVERIFY_THROWS_EXCEPTION(RemoteError, proxy->FaturaAltGetir(999999));
         QVERIFY_THROWS_EXCEPTION(RemoteError, proxy->CariDurumVer(999));
     }
 
