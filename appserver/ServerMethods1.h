@@ -110,6 +110,9 @@ private:
         int saticiNo = 0;
         QString adi;
         bool isStaff() const { return role == 1 || role == 2; }
+        /// The salesperson whose customers a staff user sees: a salesperson sees only their own,
+        /// the manager (0) every one.
+        int sellerFilter() const { return role == 1 ? saticiNo : 0; }
     };
 
     /// Checks that the record names an active user with its stored password and, for a customer

@@ -49,7 +49,7 @@ QString sideOf(double balance)
 
 DataSet ServerMethods1::customerList(const Caller &caller, const QString &where, const QVariantList &values) const
 {
-    const int seller = caller.role == 1 ? caller.saticiNo : 0;
+    const int seller = caller.sellerFilter();
     QString sql = QStringLiteral(
         "SELECT c.CARINO, c.CARIKOD, c.CARIADI, COALESCE(sa.ADI, ''), COALESCE(b.BAKIYE, 0), '',"
         " (SELECT COUNT(*) FROM sepet x WHERE x.CARINO = c.CARINO),"
@@ -123,7 +123,7 @@ DataSet ServerMethods1::CariSepetVer(const TSonucBilgisi *bil, int n)
 int ServerMethods1::SepetSayisi(const TSonucBilgisi *bil)
 {
     const Caller caller = requireStaff(bil);
-    const int seller = caller.role == 1 ? caller.saticiNo : 0;
+    const int seller = caller.sellerFilter();
     return m_store.scalar(QStringLiteral(
         "SELECT COUNT(DISTINCT x.CARINO) FROM sepet x JOIN cari c ON c.CARINO = x.CARINO WHERE (? = 0 OR c.SATICINO = ?)"),
         {seller, seller}, 0).toInt();
@@ -132,7 +132,7 @@ int ServerMethods1::SepetSayisi(const TSonucBilgisi *bil)
 std::unique_ptr<TTusSonuclari> ServerMethods1::TusSonuclariVer(const TSonucBilgisi *bil)
 {
     const Caller caller = requireStaff(bil);
-    const int seller = caller.role == 1 ? caller.saticiNo : 0;
+    const int seller = caller.sellerFilter();
     auto counts = std::make_unique<TTusSonuclari>();
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT o.DURUM, COUNT(*) FROM siparis o JOIN cari c ON c.CARINO = o.CARINO WHERE (? = 0 OR c.SATICINO = ?)"
@@ -270,7 +270,7 @@ QByteArray ServerMethods1::RaporGetir(int raporno, int bolum, int idno, int cari
 DataSet ServerMethods1::RaporAlinanSiparisler(const TSonucBilgisi *bilgi, double tarih1, double tarih2)
 {
     const Caller caller = requireStaff(bilgi);
-    const int seller = caller.role == 1 ? caller.saticiNo : 0;
+    const int seller = caller.sellerFilter();
     const auto [from, until] = dayRange(tarih1, tarih2);
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT COALESCE(sa.ADI, ''), o.IDNO, o.CARINO, o.TARIH, o.KUR, o.KURTL, o.VERENIDNO, COALESCE(k.ADI, ''),"
@@ -291,7 +291,7 @@ DataSet ServerMethods1::RaporAlinanSiparisler(const TSonucBilgisi *bilgi, double
 DataSet ServerMethods1::RaporEnCokSatilanStoklar(const TSonucBilgisi *bilgi, double tarih1, double tarih2)
 {
     const Caller caller = requireStaff(bilgi);
-    const int seller = caller.role == 1 ? caller.saticiNo : 0;
+    const int seller = caller.sellerFilter();
     const auto [from, until] = dayRange(tarih1, tarih2);
     QSqlQuery q = m_store.run(QStringLiteral(
         "SELECT s.BARKOD, s.URETICIKODU, s.ADI, s.ANAGRUP, SUM(f.MIKTAR), SUM(f.NETTUTAR), SUM(f.VERGI), SUM(f.TUTAR)"
