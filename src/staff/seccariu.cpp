@@ -1,6 +1,7 @@
 #include "seccariu.h"
 
 #include "DSConnection.h"
+#include "DataGrid.h"
 #include "DataSetModel.h"
 #include "DataSetUtil.h"
 #include "NumberFormat.h"
@@ -12,10 +13,8 @@
 #include "ui_seccariu.h"
 
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QValidator>
@@ -104,9 +103,9 @@ public:
 Tseccari::Tseccari(QWidget *AOwner)
     : QDialog(AOwner)
     , ui(std::make_unique<Ui::Tseccari>())
-    , FModel(std::make_unique<vorpa::DataSetModel>())
 {
     ui->setupUi(this);
+    cxGrid1 = ui->cxGrid1;
     SetUpButtons();
     SetUpGrid();
     ui->aramaResmi->setPixmap(searchPicture());
@@ -122,7 +121,10 @@ Tseccari::Tseccari(QWidget *AOwner)
 
 Tseccari::~Tseccari()
 {
-    FModel->setDataSet(nullptr);
+    // The grid outlives this object's own parts; it must not call back into them while it goes.
+    cxGrid1->disconnect(this);
+    cxGrid1->model()->disconnect(this);
+    cxGrid1->setDataSet(nullptr);
 }
 
 void Tseccari::SetUpButtons()
@@ -162,33 +164,16 @@ void Tseccari::SetUpButtons()
 
 void Tseccari::SetUpGrid()
 {
-    FModel->setColumns(customerColumns());
-    ui->cxGrid1->setModel(FModel.get());
-    const QList<vorpa::GridColumn> &columns = FModel->columns();
-    for (int i = 0; i < columns.size(); ++i)
-        ui->cxGrid1->setColumnHidden(i, columns.at(i).shown == vorpa::Hidden);
-    ui->cxGrid1->verticalHeader()->setDefaultSectionSize(28);
-    ui->cxGrid1->verticalHeader()->setFixedWidth(12);
-    ui->cxGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    ui->cxGrid1->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui->cxGrid1->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
-            &Tseccari::ShowColumnChooser);
-    connect(ui->cxGrid1, &QTableView::doubleClicked, this, &Tseccari::Sec);
-    connect(ui->cxGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &Tseccari::ShowDetails);
-    connect(FModel.get(), &QAbstractItemModel::modelReset, this, &Tseccari::ShowDetails);
-}
-
-void Tseccari::ShowColumnChooser(const QPoint &position)
-{
-    QMenu menu(this);
-    const QList<vorpa::GridColumn> &columns = FModel->columns();
-    for (int i = 0; i < columns.size(); ++i) {
-        QAction *action = menu.addAction(columns.at(i).caption);
-        action->setCheckable(true);
-        action->setChecked(!ui->cxGrid1->isColumnHidden(i));
-        connect(action, &QAction::toggled, this, [this, i](bool shown) { ui->cxGrid1->setColumnHidden(i, !shown); });
-    }
-    menu.exec(ui->cxGrid1->horizontalHeader()->mapToGlobal(position));
+    vorpa::GridLook look = cxGrid1->look();
+    look.gridLineColor = QColor(143, 170, 220);
+    look.rowHeight = 28;
+    look.headerHeight = 32;
+    cxGrid1->setLook(look);
+    cxGrid1->setColumns(customerColumns());
+    cxGrid1->setSummaries({{vorpa::SummaryKind::Count, QStringLiteral("CARIKOD")}});
+    connect(cxGrid1, &vorpa::DataGrid::rowDoubleClicked, this, &Tseccari::Sec);
+    connect(cxGrid1, &vorpa::DataGrid::focusedRowChanged, this, &Tseccari::ShowDetails);
+    connect(cxGrid1->model(), &QAbstractItemModel::modelReset, this, &Tseccari::ShowDetails);
 }
 
 QString Tseccari::AramaMetni(const QString &text)
@@ -269,25 +254,26 @@ void Tseccari::CariSepetVer(int durum)
 
 void Tseccari::ShowList(vorpa::DataSet rows)
 {
-    FModel->setDataSet(nullptr);
+    cxGrid1->beginUpdate();
+    cxGrid1->setDataSet(nullptr);
     CARILER = std::move(rows);
     SetFloatDisplayFormat(CARILER);
-    FModel->setDataSet(&CARILER);
-    ui->cxGrid1->resizeColumnsToContents();
-    ui->altToplam->setText(QString::number(CARILER.recordCount()));
-    if (FModel->rowCount() > 0)
-        ui->cxGrid1->setCurrentIndex(FModel->index(0, 0));
+    cxGrid1->setDataSet(&CARILER);
+    cxGrid1->bestFitColumns();
+    const std::vector<int> shown = cxGrid1->shownRows();
+    if (!shown.empty())
+        cxGrid1->setFocusedRow(shown.front());
+    cxGrid1->endUpdate();
     ShowDetails();
 }
 
 void Tseccari::ShowDetails()
 {
-    const QModelIndex current = ui->cxGrid1->currentIndex();
-    if (!current.isValid() || !CARILER.isActive() || current.row() >= CARILER.recordCount()) {
+    const int row = cxGrid1->focusedRow();
+    if (row < 0 || cxGrid1->dataSet() != &CARILER || row >= CARILER.recordCount()) {
         ui->CariBilgileri->hide();
         return;
     }
-    const int row = current.row();
     const QLocale locale;
     const auto text = [&](const char *field) -> QString {
         const int column = CARILER.fieldIndex(QString::fromLatin1(field));
@@ -323,10 +309,9 @@ void Tseccari::ShowDetails()
 
 void Tseccari::Sec()
 {
-    const QModelIndex current = ui->cxGrid1->currentIndex();
-    if (!current.isValid() || !CARILER.isActive() || current.row() >= CARILER.recordCount())
+    const int row = cxGrid1->focusedRow();
+    if (row < 0 || cxGrid1->dataSet() != &CARILER || row >= CARILER.recordCount())
         return;
-    const int row = current.row();
     const int numberColumn = CARILER.fieldIndex(QStringLiteral("CARINO"));
     if (numberColumn < 0)
         return;

@@ -14,7 +14,7 @@ class TServerMethods1Client;
 
 namespace vorpa {
 class DSConnection;
-class DataSetModel;
+class DataGrid;
 } // namespace vorpa
 
 namespace Ui {
@@ -67,8 +67,7 @@ private:
     void ShowDetails();
     void SetUpButtons();
     void SetUpGrid();
-    void ShowColumnChooser(const QPoint &position);
 
     std::unique_ptr<Ui::Tseccari> ui;
-    std::unique_ptr<vorpa::DataSetModel> FModel;
+    vorpa::DataGrid *cxGrid1 = nullptr;
 };

@@ -2,6 +2,8 @@
 #include "../app/TestServer.h"
 
 #include "DSConnection.h"
+#include "DataGrid.h"
+#include "DataSetModel.h"
 #include "baglantiu.h"
 #include "staff/seccariu.h"
 
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -117,9 +120,9 @@ private slots:
         QVERIFY(desktop->messages.isEmpty());
         const int customers = server->store().scalar("SELECT COUNT(*) FROM cari").toInt();
         QCOMPARE(window->CARILER.recordCount(), customers);
-        QCOMPARE(child<QLabel>(window.get(), "altToplam")->text(), QString::number(customers));
-        auto *grid = child<QTableView>(window.get(), "cxGrid1");
-        QCOMPARE(grid->currentIndex().row(), 0);
+        auto *grid = child<vorpa::DataGrid>(window.get(), "cxGrid1");
+        QCOMPARE(grid->summaryText(0), QString::number(customers));
+        QCOMPARE(grid->view()->currentIndex().row(), 0);
         QVERIFY(!child<QGroupBox>(window.get(), "CariBilgileri")->isHidden());
 
         const auto field = [&](const char *name) {
@@ -137,14 +140,14 @@ private slots:
         const auto *model = grid->model();
         QStringList shown;
         for (int c = 0; c < model->columnCount(); ++c) {
-            if (!grid->isColumnHidden(c))
+            if (!grid->view()->isColumnHidden(c))
                 shown << model->headerData(c, Qt::Horizontal).toString();
         }
         QCOMPARE(shown, (QStringList{"CARIKOD", "CARIADI", "SATICISI", "TLBAKIYE", "DURUM", "SEPET", "ALINDI",
                                      "ONAYLANDI", "GORULDU", "HAZIRLANDI", "PARCALIHAZIRLANDI"}));
 
         // The details follow the focused row.
-        grid->setCurrentIndex(model->index(1, 0));
+        grid->setFocusedRow(1);
         window->CARILER.setRecNo(1);
         QCOMPARE(child<QLabel>(window.get(), "carikod")->text(), field("CARIKOD").toString());
         QCOMPARE(edit->selectedText(), edit->text());
@@ -154,8 +157,8 @@ private slots:
     {
         window->CariSepetVer(1);
         QVERIFY(window->CARILER.recordCount() > 0);
-        auto *grid = child<QTableView>(window.get(), "cxGrid1");
-        grid->setCurrentIndex(grid->model()->index(window->CARILER.recordCount() - 1, 0));
+        auto *grid = child<vorpa::DataGrid>(window.get(), "cxGrid1");
+        grid->setFocusedRow(window->CARILER.recordCount() - 1);
         window->CARILER.setRecNo(window->CARILER.recordCount() - 1);
         const int carino = window->CARILER.fieldByName("CARINO").toInt();
         const QString code = window->CARILER.fieldByName("CARIKOD").toString();
@@ -168,6 +171,64 @@ private slots:
         QCOMPARE(session->CariAdi(), name);
         QCOMPARE(session->ADI(), QStringLiteral("YONETICI"));
         QCOMPARE(session->MusteriTipi(), 2);
+    }
+
+    void customerGridSearchesByTypingAndChoosesByDoubleClick()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->CariAra();
+        auto *grid = child<vorpa::DataGrid>(window.get(), "cxGrid1");
+        const int rows = window->CARILER.recordCount();
+        QVERIFY(rows > 2);
+        QCOMPARE(grid->look().gridLineColor, QColor(143, 170, 220));
+        QCOMPARE(grid->view()->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(!(grid->model()->flags(grid->model()->index(0, 0)) & Qt::ItemIsEditable));
+        QCOMPARE(grid->summaries().size(), 1);
+        QCOMPARE(grid->summaries().first().column, QStringLiteral("CARIKOD"));
+
+        // Amounts in the amount format; columns fitted to what they hold.
+        const int balance = grid->columnIndex("TLBAKIYE");
+        window->CARILER.setRecNo(0);
+        QCOMPARE(grid->model()->cellText(0, balance),
+                 QLocale().toString(window->CARILER.fieldByName("TLBAKIYE").toDouble(), 'f', 2));
+        const int name = grid->columnIndex("CARIADI");
+        int widest = 0;
+        for (int r = 0; r < rows; ++r)
+            widest = std::max(widest, QFontMetrics(grid->look().font).horizontalAdvance(grid->model()->cellText(r, name)));
+        QVERIFY2(grid->columnWidth("CARIADI") >= widest, qPrintable(QString::number(widest)));
+
+        // The hidden columns are offered to the user, unticked; the shown ones ticked.
+        std::unique_ptr<QMenu> chooser = grid->createColumnChooser();
+        QHash<QString, bool> ticked;
+        for (const QAction *action : chooser->actions())
+            ticked.insert(action->text(), action->isChecked());
+        QCOMPARE(ticked.size(), grid->columns().size());
+        QCOMPARE(ticked.value("CARIKOD"), true);
+        for (const char *hidden : {"CARINO", "KOD5", "VADEKONTROLAY", "EMAIL"}) {
+            QVERIFY2(ticked.contains(hidden), hidden);
+            QVERIFY2(!ticked.value(hidden), hidden);
+        }
+
+        // Typing in the grid finds a customer by its code; the details follow.
+        const int wanted = rows - 1;
+        window->CARILER.setRecNo(wanted);
+        const QString code = window->CARILER.fieldByName("CARIKOD").toString();
+        const int carino = window->CARILER.fieldByName("CARINO").toInt();
+        grid->view()->setFocus();
+        QTest::keyClicks(grid->view(), code);
+        QCOMPARE(grid->focusedRow(), wanted);
+        QCOMPARE(child<QLabel>(window.get(), "carikod")->text(), code);
+
+        // A double-click chooses the customer under the pointer.
+        const QModelIndex cell = grid->view()->currentIndex();
+        grid->view()->scrollTo(cell);
+        const QPoint centre = grid->view()->visualRect(cell).center();
+        QTest::mouseClick(grid->view()->viewport(), Qt::LeftButton, {}, centre); // a double click's first press
+        QTest::mouseDClick(grid->view()->viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(window->result(), 1);
+        QCOMPARE(session->CARINO(), carino);
+        QCOMPARE(session->carikod(), code);
     }
 
     void emptyListHidesTheDetailsAndChoosesNothing()
