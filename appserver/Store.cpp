@@ -4,10 +4,13 @@
 #include "StoreError.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QStringList>
 #include <QThread>
+
+#include <sqlite3.h>
 
 namespace vorpa {
 
@@ -87,6 +90,14 @@ QSqlDatabase Store::database() const
         for (const char *sql : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=ON",
                                 "PRAGMA mmap_size=268435456", "PRAGMA temp_store=MEMORY"})
             pragma.exec(QString::fromLatin1(sql));
+        // Plans that do not depend on bound values: otherwise each new GLOB or LIKE pattern bound
+        // to a statement makes SQLite compile it a second time. No pattern here can use an index
+        // prefix anyway (they all start with a wildcard).
+        const QVariant handle = db.driver()->handle();
+        if (qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+            if (sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData()))
+                sqlite3_db_config(connection, SQLITE_DBCONFIG_ENABLE_QPSG, 1, nullptr);
+        }
     }
     return db;
 }
