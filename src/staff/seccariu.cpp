@@ -256,6 +256,8 @@ void Tseccari::ShowList(vorpa::DataSet rows)
 {
     cxGrid1->beginUpdate();
     cxGrid1->setDataSet(nullptr);
+    // Header filters chose among the previous list's values: a new list starts unfiltered.
+    cxGrid1->clearFilters();
     CARILER = std::move(rows);
     SetFloatDisplayFormat(CARILER);
     cxGrid1->setDataSet(&CARILER);

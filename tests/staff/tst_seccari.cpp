@@ -187,6 +187,14 @@ private slots:
         QCOMPARE(grid->summaries().size(), 1);
         QCOMPARE(grid->summaries().first().column, QStringLiteral("CARIKOD"));
 
+        // A header filter set on one list does not hide rows of the next.
+        grid->setColumnFilter("CARIKOD", {grid->model()->cellText(0, grid->columnIndex("CARIKOD"))});
+        QCOMPARE(grid->rowCount(), 1);
+        window->CariAra();
+        QVERIFY(!grid->hasFilters());
+        QCOMPARE(grid->rowCount(), rows);
+        QCOMPARE(grid->focusedRow(), 0);
+
         // Amounts in the amount format; columns fitted to what they hold.
         const int balance = grid->columnIndex("TLBAKIYE");
         window->CARILER.setRecNo(0);
