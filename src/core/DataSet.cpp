@@ -685,47 +685,33 @@ void DataSet::removeListener(DataSetListener *listener)
 
 void DataSet::disableControls()
 {
-    if (m_disableCount++ == 0) {
-        const std::vector<DataSetListener *> listeners = m_listeners;
-        for (DataSetListener *l : listeners)
-            l->dataSetAboutToReset();
-    }
+    if (m_disableCount++ == 0)
+        tellListeners([](DataSetListener *l) { l->dataSetAboutToReset(); });
 }
 
 void DataSet::enableControls()
 {
     if (m_disableCount == 0)
         return;
-    if (--m_disableCount == 0) {
-        const std::vector<DataSetListener *> listeners = m_listeners;
-        for (DataSetListener *l : listeners)
-            l->dataSetReset();
-    }
+    if (--m_disableCount == 0)
+        tellListeners([](DataSetListener *l) { l->dataSetReset(); });
 }
 
 void DataSet::notifyAboutToReset()
 {
-    if (controlsDisabled())
-        return;
-    const std::vector<DataSetListener *> listeners = m_listeners;
-    for (DataSetListener *l : listeners)
-        l->dataSetAboutToReset();
+    if (!controlsDisabled())
+        tellListeners([](DataSetListener *l) { l->dataSetAboutToReset(); });
 }
 
 void DataSet::notifyReset()
 {
-    if (controlsDisabled())
-        return;
-    const std::vector<DataSetListener *> listeners = m_listeners;
-    for (DataSetListener *l : listeners)
-        l->dataSetReset();
+    if (!controlsDisabled())
+        tellListeners([](DataSetListener *l) { l->dataSetReset(); });
 }
 
 void DataSet::notifyRowChanged(int row)
 {
-    const std::vector<DataSetListener *> listeners = m_listeners;
-    for (DataSetListener *l : listeners)
-        l->dataSetRowChanged(row);
+    tellListeners([row](DataSetListener *l) { l->dataSetRowChanged(row); });
 }
 
 } // namespace vorpa

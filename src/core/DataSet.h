@@ -156,6 +156,14 @@ private:
     void pushNullRow();
     void finishEditBeforeMove();
     void rebuildNameIndex();
+    /// Walks a copy of the listener list, so a listener may detach itself while it is told.
+    template<typename Tell>
+    void tellListeners(Tell tell)
+    {
+        const std::vector<DataSetListener *> listeners = m_listeners;
+        for (DataSetListener *l : listeners)
+            tell(l);
+    }
     void notifyAboutToReset();
     void notifyReset();
     void notifyRowChanged(int row);
