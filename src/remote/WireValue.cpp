@@ -15,119 +15,39 @@ namespace {
 
 } // namespace
 
-WireValue WireValue::fromInt32(qint32 v)
-{
-    WireValue w;
-    w.m_type = Type::Int32;
-    w.m_value = v;
-    return w;
-}
-
-WireValue WireValue::fromInt64(qint64 v)
-{
-    WireValue w;
-    w.m_type = Type::Int64;
-    w.m_value = v;
-    return w;
-}
-
-WireValue WireValue::fromDouble(double v)
-{
-    WireValue w;
-    w.m_type = Type::Double;
-    w.m_value = v;
-    return w;
-}
-
-WireValue WireValue::fromString(const QString &v)
-{
-    WireValue w;
-    w.m_type = Type::String;
-    w.m_value = v;
-    return w;
-}
-
-WireValue WireValue::fromBool(bool v)
-{
-    WireValue w;
-    w.m_type = Type::Boolean;
-    w.m_value = v;
-    return w;
-}
-
-WireValue WireValue::fromRecord(const QJsonObject &v)
-{
-    WireValue w;
-    w.m_type = Type::Record;
-    w.m_value = v;
-    return w;
-}
+WireValue WireValue::fromInt32(qint32 v) { return WireValue(Type::Int32, v); }
+WireValue WireValue::fromInt64(qint64 v) { return WireValue(Type::Int64, v); }
+WireValue WireValue::fromDouble(double v) { return WireValue(Type::Double, v); }
+WireValue WireValue::fromString(const QString &v) { return WireValue(Type::String, v); }
+WireValue WireValue::fromBool(bool v) { return WireValue(Type::Boolean, v); }
+WireValue WireValue::fromRecord(const QJsonObject &v) { return WireValue(Type::Record, v); }
+WireValue WireValue::stream(const QByteArray &bytes) { return WireValue(Type::Stream, bytes); }
 
 WireValue WireValue::reader(DataSet rows)
 {
-    WireValue w;
-    w.m_type = Type::Reader;
-    w.m_value = std::make_shared<DataSet>(std::move(rows));
-    return w;
+    return WireValue(Type::Reader, std::make_shared<DataSet>(std::move(rows)));
 }
 
 WireValue WireValue::packet(DataSet rows)
 {
-    WireValue w;
-    w.m_type = Type::Packet;
-    w.m_value = std::make_shared<DataSet>(std::move(rows));
-    return w;
+    return WireValue(Type::Packet, std::make_shared<DataSet>(std::move(rows)));
 }
 
-WireValue WireValue::stream(const QByteArray &bytes)
+template<typename T>
+const T &WireValue::as(Type want) const
 {
-    WireValue w;
-    w.m_type = Type::Stream;
-    w.m_value = bytes;
-    return w;
+    if (m_type != want)
+        wrongType(want, m_type);
+    return std::get<T>(m_value);
 }
 
-qint32 WireValue::toInt32() const
-{
-    if (m_type != Type::Int32)
-        wrongType(Type::Int32, m_type);
-    return std::get<qint32>(m_value);
-}
-
-qint64 WireValue::toInt64() const
-{
-    if (m_type != Type::Int64)
-        wrongType(Type::Int64, m_type);
-    return std::get<qint64>(m_value);
-}
-
-double WireValue::toDouble() const
-{
-    if (m_type != Type::Double)
-        wrongType(Type::Double, m_type);
-    return std::get<double>(m_value);
-}
-
-QString WireValue::toString() const
-{
-    if (m_type != Type::String)
-        wrongType(Type::String, m_type);
-    return std::get<QString>(m_value);
-}
-
-bool WireValue::toBool() const
-{
-    if (m_type != Type::Boolean)
-        wrongType(Type::Boolean, m_type);
-    return std::get<bool>(m_value);
-}
-
-const QJsonObject &WireValue::record() const
-{
-    if (m_type != Type::Record)
-        wrongType(Type::Record, m_type);
-    return std::get<QJsonObject>(m_value);
-}
+qint32 WireValue::toInt32() const { return as<qint32>(Type::Int32); }
+qint64 WireValue::toInt64() const { return as<qint64>(Type::Int64); }
+double WireValue::toDouble() const { return as<double>(Type::Double); }
+QString WireValue::toString() const { return as<QString>(Type::String); }
+bool WireValue::toBool() const { return as<bool>(Type::Boolean); }
+const QJsonObject &WireValue::record() const { return as<QJsonObject>(Type::Record); }
+const QByteArray &WireValue::bytes() const { return as<QByteArray>(Type::Stream); }
 
 const DataSet &WireValue::table() const
 {
@@ -144,13 +64,6 @@ DataSet WireValue::takeTable()
     if (p.use_count() == 1)
         return std::move(*p);
     return *p;
-}
-
-const QByteArray &WireValue::bytes() const
-{
-    if (m_type != Type::Stream)
-        wrongType(Type::Stream, m_type);
-    return std::get<QByteArray>(m_value);
 }
 
 QString WireValue::typeName(Type type)

@@ -67,10 +67,16 @@ public:
     bool operator==(const WireValue &other) const;
 
 private:
+    using Value = std::variant<std::monostate, qint32, qint64, double, QString, bool, QJsonObject,
+                               std::shared_ptr<DataSet>, QByteArray>;
+
+    WireValue(Type type, Value value) : m_type(type), m_value(std::move(value)) {}
+    /// The held value when it is of the wanted type; a protocol error otherwise.
+    template<typename T>
+    const T &as(Type want) const;
+
     Type m_type = Type::Null;
-    std::variant<std::monostate, qint32, qint64, double, QString, bool, QJsonObject, std::shared_ptr<DataSet>,
-                 QByteArray>
-        m_value;
+    Value m_value;
 };
 
 bool sameTable(const DataSet &a, const DataSet &b);
